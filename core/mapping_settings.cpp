@@ -1,0 +1,4 @@
+#include "core/mapping_settings.h"
+
+MappingSettings mappingSettings;
+DialogWorkingCopy dialogWorkingCopy;

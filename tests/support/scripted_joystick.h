@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+
+#include "input/joystick_poller.h"
+
+// Test double behind readButtonMask: which joysticks answer and their button masks.
+struct ScriptedJoystick {
+    bool present = false;
+    uint32_t mask = 0;
+};
+
+extern ScriptedJoystick scriptedJoysticks[MaxJoysticks];
+extern int scriptedQueryCount;
+
+void resetScriptedJoysticks();

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include "core/settings_file.h"
+#include "core/settings_text.h"
+#include "tests/support/temp_working_dir.h"
+
+namespace {
+
+const std::string exampleFile =
+    "[Joystick]\r\n0\r\n\r\n[Key Settings]\r\n1 : 90 , 0\r\n2 : 65 , 1\r\n3 : 13 , 0\r\n4 : 38 , 0";
+
+class SettingsFile : public testing::Test {
+protected:
+    void SetUp() override {
+        mappingSettings = MappingSettings{};
+        mappingSettings.joystickId = 0;
+        mappingSettings.slots[0] = {1, 90, 0};
+        mappingSettings.slots[1] = {2, 65, 1};
+        mappingSettings.slots[2] = {3, 13, 0};
+        mappingSettings.slots[3] = {4, 38, 0};
+    }
+    TempWorkingDir dir_;
+};
+
+TEST_F(SettingsFile, SaveWritesTheTextByteForByteAndLoadReadsItBack) {
+    saveSettings();
+    EXPECT_EQ(TempWorkingDir::readFile(SettingsFileName), exampleFile);
+
+    mappingSettings = MappingSettings{};
+    loadSettings();
+    EXPECT_EQ(mappingSettings.joystickId, 0);
+    EXPECT_EQ(mappingSettings.slots[1].virtualKey, 65);
+    EXPECT_EQ(mappingSettings.slots[1].shiftFlag, 1);
+    EXPECT_EQ(mappingSettings.slots[3].buttonNumber, 4);
+    EXPECT_EQ(mappingSettings.slots[3].virtualKey, 38);
+}
+
+TEST_F(SettingsFile, MissingFileKeepsTheRecord) {
+    loadSettings();
+    EXPECT_EQ(mappingSettings.slots[0].virtualKey, 90);
+    EXPECT_EQ(TempWorkingDir::readFile(SettingsFileName), "<missing>");
+}
+
+TEST_F(SettingsFile, OnlyTheFirstHundredBytesAreRead) {
+    // Pad so that slot 4's key code "38" is cut by the 100th byte after its "3".
+    std::string padded = exampleFile;
+    padded.insert(padded.find("4 : 38"), 100 - 1 - static_cast<int>(padded.find("4 : 38") + 4), ' ');
+    ASSERT_EQ(padded.find("38"), 99u);
+    TempWorkingDir::writeFile(SettingsFileName, padded + std::string(64 * 1024, 'x'));
+    mappingSettings = MappingSettings{};
+    loadSettings();
+    EXPECT_EQ(mappingSettings.slots[3].buttonNumber, 4);
+    EXPECT_EQ(mappingSettings.slots[3].virtualKey, 3);
+    EXPECT_EQ(mappingSettings.slots[3].shiftFlag, 0);
+}
+
+TEST_F(SettingsFile, TextEndsAtANulByte) {
+    std::string withNul = exampleFile;
+    withNul[withNul.find("3 : 13")] = '\0';
+    TempWorkingDir::writeFile(SettingsFileName, withNul);
+    mappingSettings = MappingSettings{};
+    loadSettings();
+    EXPECT_EQ(mappingSettings.slots[1].shiftFlag, 1);
+    EXPECT_EQ(mappingSettings.slots[2].buttonNumber, -1);
+}
+
+TEST_F(SettingsFile, FileHeldWithoutSharingIsLeftAlone) {
+    TempWorkingDir::writeFile(SettingsFileName, "[Joystick]\r\n7");
+    HANDLE held = CreateFileA(SettingsFileName, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    loadSettings();
+    EXPECT_EQ(mappingSettings.joystickId, 0);
+    saveSettings();
+    CloseHandle(held);
+    EXPECT_EQ(TempWorkingDir::readFile(SettingsFileName), "[Joystick]\r\n7");
+}
+
+TEST_F(SettingsFile, TextOverHundredCharactersLeavesAnEmptyFile) {
+    TempWorkingDir::writeFile(SettingsFileName, exampleFile);
+    mappingSettings.joystickId = INT32_MIN;
+    for (KeySlot& slot : mappingSettings.slots) slot = {INT32_MIN, INT32_MIN, 255};
+    saveSettings();
+    EXPECT_EQ(TempWorkingDir::readFile(SettingsFileName), "");
+
+    mappingSettings = MappingSettings{};
+    loadSettings();
+    EXPECT_EQ(mappingSettings.joystickId, -1);
+}
+
+TEST_F(SettingsFile, DirectoryInTheWayIsSilent) {
+    ASSERT_TRUE(CreateDirectoryA(SettingsFileName, nullptr));
+    loadSettings();
+    saveSettings();
+    EXPECT_EQ(mappingSettings.joystickId, 0);
+}
+
+} // namespace
