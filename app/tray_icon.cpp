@@ -1,0 +1,101 @@
+#include "app/tray_icon.h"
+
+#include "app/about_dialog.h"
+
+#include <shellapi.h>
+
+#include "res/resource_ids.h"
+#include "ui/config_dialog.h"
+
+namespace {
+
+// The first form of the record: older shells accept it, and it keeps the mouse
+// messages in lParam.
+void fillIdentity(NOTIFYICONDATAA& icon, HWND mainWindow) {
+    ZeroMemory(&icon, sizeof icon);
+    icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    icon.hWnd = mainWindow;
+    icon.uID = TrayIconId;
+}
+
+void reportDialogFailure(HWND mainWindow) {
+    MessageBoxA(mainWindow, "Dialog failed!", "Error", MB_OK | MB_ICONINFORMATION);
+}
+
+void openConfigDialog(HWND mainWindow) {
+    if (ConfigDialogOpen) return;
+    if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CONFIG), mainWindow, ConfigDialogProc, 0) ==
+        -1) {
+        reportDialogFailure(mainWindow);
+    }
+}
+
+void showTrayMenu(HWND mainWindow) {
+    POINT point;
+    GetCursorPos(&point);
+    SetForegroundWindow(mainWindow);
+    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDM_TRAY));
+    TrackPopupMenuEx(GetSubMenu(menu, 0), TPM_RIGHTBUTTON, point.x, point.y, mainWindow, nullptr);
+    // A fresh copy is loaded on every press, so each one is released here.
+    DestroyMenu(menu);
+    // Lets the menu close properly when the user clicks elsewhere.
+    PostMessageA(mainWindow, WM_NULL, 0, 0);
+}
+
+} // namespace
+
+static_assert(sizeof(void*) != 4 || NOTIFYICONDATAA_V1_SIZE == 88, "the first form of the tray record is 88 bytes");
+
+void addTrayIcon(HWND mainWindow) {
+    NOTIFYICONDATAA icon;
+    fillIdentity(icon, mainWindow);
+    icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    icon.uCallbackMessage = TrayCallbackMessage;
+    icon.hIcon = static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+    lstrcpynA(icon.szTip, TrayTip, 64);
+    Shell_NotifyIconA(NIM_ADD, &icon);
+}
+
+void removeTrayIcon(HWND mainWindow) {
+    NOTIFYICONDATAA icon;
+    fillIdentity(icon, mainWindow);
+    Shell_NotifyIconA(NIM_DELETE, &icon);
+}
+
+void handleTrayCallback(HWND mainWindow, WPARAM wParam, LPARAM lParam) {
+    if (wParam != TrayIconId) return;
+    switch (lParam) {
+    case WM_LBUTTONDBLCLK:
+        SetForegroundWindow(mainWindow);
+        openConfigDialog(mainWindow);
+        break;
+    case WM_RBUTTONDOWN:
+        showTrayMenu(mainWindow);
+        break;
+    default:
+        break;
+    }
+}
+
+void handleTrayCommand(HWND mainWindow, int commandId) {
+    switch (commandId) {
+    case IDM_CONFIGURE:
+        openConfigDialog(mainWindow);
+        break;
+    case IDM_HELP:
+        ShellExecuteA(mainWindow, "open", "help.chm", nullptr, nullptr, SW_SHOWNORMAL);
+        break;
+    case IDM_ABOUT:
+        if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ABOUT), mainWindow, AboutDialogProc, 0) ==
+            -1) {
+            reportDialogFailure(mainWindow);
+        }
+        break;
+    case IDM_EXIT:
+        PostMessageA(mainWindow, WM_CLOSE, 0, 0);
+        break;
+    default:
+        break;
+    }
+}
