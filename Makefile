@@ -31,10 +31,11 @@ endif
 
 test: host windows-tests
 	ctest --preset host
+	tools/check-exe build/windows/jorvel.exe
 	tools/with-wine build/$(TEST_PRESET) $(TEST_ARCH) ctest --preset $(TEST_PRESET)
 
-run: windows
-	@echo "The program itself is not built yet; 'make test' builds and tests its core."
+run: windows-tests
+	@tools/run-program $(TEST_PRESET) $(TEST_ARCH)
 
 clean:
 	rm -rf build

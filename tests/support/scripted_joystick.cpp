@@ -2,14 +2,16 @@
 
 ScriptedJoystick scriptedJoysticks[MaxJoysticks];
 int scriptedQueryCount = 0;
+int32_t scriptedFirstQueriedJoystick = -2;
 
 void resetScriptedJoysticks() {
     for (ScriptedJoystick& joystick : scriptedJoysticks) joystick = {};
     scriptedQueryCount = 0;
+    scriptedFirstQueriedJoystick = -2;
 }
 
 ButtonMaskReading readButtonMask(int32_t joystickId) {
-    ++scriptedQueryCount;
+    if (scriptedQueryCount++ == 0) scriptedFirstQueriedJoystick = joystickId;
     constexpr uint32_t unplugged = 167;
     if (joystickId < 0 || joystickId >= MaxJoysticks || !scriptedJoysticks[joystickId].present) {
         return {unplugged, 0};

@@ -12,5 +12,6 @@ struct ScriptedJoystick {
 
 extern ScriptedJoystick scriptedJoysticks[MaxJoysticks];
 extern int scriptedQueryCount;
+extern int32_t scriptedFirstQueriedJoystick; // since the last reset; -2 before any query
 
 void resetScriptedJoysticks();
