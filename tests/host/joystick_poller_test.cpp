@@ -46,14 +46,6 @@ INSTANTIATE_TEST_SUITE_P(Masks, JoystickPollerMasks, testing::ValuesIn(maskCases
                              return name;
                          });
 
-TEST(JoystickPoller, UnsetJoystickReadsAsNothingDown) {
-    resetScriptedJoysticks();
-    for (ScriptedJoystick& joystick : scriptedJoysticks) joystick = {true, 0xFFFFFFFFu};
-    EXPECT_FALSE(isButtonDown(-1, 1));
-    EXPECT_EQ(firstPressedButton(-1), -1);
-    EXPECT_EQ(firstPressedButton(16), -1);
-}
-
 TEST(JoystickPoller, ListsPresentIdsAscendingWithGaps) {
     int32_t ids[MaxJoysticks];
     resetScriptedJoysticks();

@@ -4,21 +4,10 @@
 #include <string>
 
 #include "core/settings_text.h"
+#include "tests/support/example_settings.h"
 
 namespace {
 
-MappingSettings exampleRecord() {
-    MappingSettings s;
-    s.joystickId = 0;
-    s.slots[0] = {1, 90, 0};
-    s.slots[1] = {2, 65, 1};
-    s.slots[2] = {3, 13, 0};
-    s.slots[3] = {4, 38, 0};
-    return s;
-}
-
-const std::string exampleFile =
-    "[Joystick]\r\n0\r\n\r\n[Key Settings]\r\n1 : 90 , 0\r\n2 : 65 , 1\r\n3 : 13 , 0\r\n4 : 38 , 0";
 const std::string initialFile =
     "[Joystick]\r\n-1\r\n\r\n[Key Settings]\r\n-1 : -1 , 0\r\n-1 : -1 , 0\r\n-1 : -1 , 0\r\n-1 : -1 , 0";
 

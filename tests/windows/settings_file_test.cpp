@@ -2,22 +2,15 @@
 
 #include "core/settings_file.h"
 #include "core/settings_text.h"
+#include "tests/support/example_settings.h"
 #include "tests/support/temp_working_dir.h"
 
 namespace {
 
-const std::string exampleFile =
-    "[Joystick]\r\n0\r\n\r\n[Key Settings]\r\n1 : 90 , 0\r\n2 : 65 , 1\r\n3 : 13 , 0\r\n4 : 38 , 0";
-
 class SettingsFile : public testing::Test {
 protected:
     void SetUp() override {
-        mappingSettings = MappingSettings{};
-        mappingSettings.joystickId = 0;
-        mappingSettings.slots[0] = {1, 90, 0};
-        mappingSettings.slots[1] = {2, 65, 1};
-        mappingSettings.slots[2] = {3, 13, 0};
-        mappingSettings.slots[3] = {4, 38, 0};
+        mappingSettings = exampleRecord();
     }
     TempWorkingDir dir_;
 };
