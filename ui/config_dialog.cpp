@@ -51,7 +51,7 @@ void fillJoystickList(HWND dialog) {
     }
 }
 
-void open(HWND dialog) {
+void initialise(HWND dialog) {
     ConfigDialogOpen = 1;
     fillJoystickList(dialog);
 
@@ -159,7 +159,7 @@ void command(HWND dialog, int id, int notification) {
 INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG:
-        open(dialog);
+        initialise(dialog);
         return TRUE;
     case WM_COMMAND:
         command(dialog, LOWORD(wParam), HIWORD(wParam));
