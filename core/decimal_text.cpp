@@ -16,13 +16,15 @@ int formatDecimal(int32_t value, char* out) {
 
     int length = 0;
     if (value < 0) out[length++] = '-';
-    while (digitCount > 0) out[length++] = reversed[--digitCount];
+    while (digitCount > 0)
+        out[length++] = reversed[--digitCount];
     return length;
 }
 
 bool scanDecimal(const char*& cursor, int32_t& value) {
     const char* p = cursor;
-    while (isScanSpace(*p)) ++p;
+    while (isScanSpace(*p))
+        ++p;
     bool negative = false;
     if (*p == '+' || *p == '-') negative = *p++ == '-';
     if (*p < '0' || *p > '9') return false;

@@ -9,9 +9,12 @@ int32_t fieldValue(const MappingSettings& settings, int field) {
     if (field == 0) return settings.joystickId;
     const KeySlot& slot = settings.slots[(field - 1) / 3];
     switch ((field - 1) % 3) {
-    case 0: return slot.buttonNumber;
-    case 1: return slot.virtualKey;
-    default: return slot.shiftFlag;
+    case 0:
+        return slot.buttonNumber;
+    case 1:
+        return slot.virtualKey;
+    default:
+        return slot.shiftFlag;
     }
 }
 
@@ -22,9 +25,15 @@ void storeField(MappingSettings& settings, int field, int32_t value) {
     }
     KeySlot& slot = settings.slots[(field - 1) / 3];
     switch ((field - 1) % 3) {
-    case 0: slot.buttonNumber = value; break;
-    case 1: slot.virtualKey = value; break;
-    default: slot.shiftFlag = static_cast<uint8_t>(value); break;
+    case 0:
+        slot.buttonNumber = value;
+        break;
+    case 1:
+        slot.virtualKey = value;
+        break;
+    default:
+        slot.shiftFlag = static_cast<uint8_t>(value);
+        break;
     }
 }
 
@@ -65,8 +74,10 @@ void parseSettingsText(const char* text, MappingSettings& settings) {
             t += 2;
         } else if (isScanSpace(*t)) {
             // A run of template white space matches any run of text white space, even none.
-            while (isScanSpace(*t)) ++t;
-            while (isScanSpace(*text)) ++text;
+            while (isScanSpace(*t))
+                ++t;
+            while (isScanSpace(*text))
+                ++text;
         } else {
             if (*text != *t) return;
             ++text;

@@ -3,9 +3,8 @@
 #include "core/mapping_settings.h"
 
 // One template serves both directions: printf-style to write, scanf-style to read.
-inline constexpr char SettingsTemplate[] =
-    "[Joystick]\r\n%d\r\n\r\n[Key Settings]\r\n"
-    "%d : %d , %d\r\n%d : %d , %d\r\n%d : %d , %d\r\n%d : %d , %d";
+inline constexpr char SettingsTemplate[] = "[Joystick]\r\n%d\r\n\r\n[Key Settings]\r\n"
+                                           "%d : %d , %d\r\n%d : %d , %d\r\n%d : %d , %d\r\n%d : %d , %d";
 
 // The file never holds more than this many bytes, written or read.
 inline constexpr int SettingsFileLimit = 100;

@@ -18,8 +18,12 @@ constexpr char SpecialKeyMarker[] = "::";
 // The slot 1 to 4 whose button field has the focus, 0 for none.
 int focusedButtonField = 0;
 
-int buttonField(int slot) { return IDC_BUTTON_FIELD_1 + slot - 1; }
-int keyField(int slot) { return IDC_KEY_FIELD_1 + slot - 1; }
+int buttonField(int slot) {
+    return IDC_BUTTON_FIELD_1 + slot - 1;
+}
+int keyField(int slot) {
+    return IDC_KEY_FIELD_1 + slot - 1;
+}
 
 // Fields hold at most two characters that matter; a longer text is read cut.
 void readField(HWND dialog, int field, char (&text)[3]) {
@@ -43,7 +47,8 @@ void fillJoystickList(HWND dialog) {
     for (int i = 0; i < count; ++i) {
         char entry[16];
         wsprintfA(entry, "Joystick %d", ids[i] + 1);
-        const LRESULT index = SendDlgItemMessageA(dialog, IDC_JOYSTICK_LIST, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
+        const LRESULT index =
+            SendDlgItemMessageA(dialog, IDC_JOYSTICK_LIST, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
         SendDlgItemMessageA(dialog, IDC_JOYSTICK_LIST, CB_SETITEMDATA, index, ids[i]);
         if (mappingSettings.joystickId != Unset && ids[i] == mappingSettings.joystickId) {
             SendDlgItemMessageA(dialog, IDC_JOYSTICK_LIST, CB_SETCURSEL, index, 0);

@@ -29,9 +29,14 @@ INT_PTR CALLBACK SpecialKeyDialogProc(HWND dialog, UINT message, WPARAM wParam, 
         return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
-        case IDOK: EndDialog(dialog, checkedKey(dialog)); break;
-        case IDCANCEL: EndDialog(dialog, 0); break;
-        default: break;
+        case IDOK:
+            EndDialog(dialog, checkedKey(dialog));
+            break;
+        case IDCANCEL:
+            EndDialog(dialog, 0);
+            break;
+        default:
+            break;
         }
         return TRUE;
     case WM_CLOSE:

@@ -4,7 +4,9 @@
 
 namespace {
 
-constexpr uint32_t bit(int button) { return 1u << (button - 1); }
+constexpr uint32_t bit(int button) {
+    return 1u << (button - 1);
+}
 
 struct MaskCase {
     const char* name;
@@ -15,7 +17,9 @@ struct MaskCase {
     int32_t upButtons[5];   // terminated by 0 (so never includes button 0 itself)
 };
 
-void PrintTo(const MaskCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const MaskCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const MaskCase maskCases[] = {
     {"no joystick", false, 0xFFFFFFFFu, -1, {0}, {1, 2, 32, 0}},
@@ -34,17 +38,19 @@ TEST_P(JoystickPollerMasks, AnswersFromOneQueryEach) {
 
     EXPECT_EQ(firstPressedButton(3), c.firstPressed);
     EXPECT_EQ(scriptedQueryCount, 1);
-    for (const int32_t* b = c.downButtons; *b != 0; ++b) EXPECT_TRUE(isButtonDown(3, *b)) << "button " << *b;
-    for (const int32_t* b = c.upButtons; *b != 0; ++b) EXPECT_FALSE(isButtonDown(3, *b)) << "button " << *b;
+    for (const int32_t* b = c.downButtons; *b != 0; ++b)
+        EXPECT_TRUE(isButtonDown(3, *b)) << "button " << *b;
+    for (const int32_t* b = c.upButtons; *b != 0; ++b)
+        EXPECT_FALSE(isButtonDown(3, *b)) << "button " << *b;
     EXPECT_FALSE(isButtonDown(3, 0));
 }
 
-INSTANTIATE_TEST_SUITE_P(Masks, JoystickPollerMasks, testing::ValuesIn(maskCases),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
-                             for (char& ch : name) if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Masks, JoystickPollerMasks, testing::ValuesIn(maskCases), [](const auto& info) {
+    std::string name = info.param.name;
+    for (char& ch : name)
+        if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
+    return name;
+});
 
 TEST(JoystickPoller, ListsPresentIdsAscendingWithGaps) {
     int32_t ids[MaxJoysticks];

@@ -6,7 +6,9 @@
 
 namespace {
 
-constexpr uint32_t bit(int button) { return 1u << (button - 1); }
+constexpr uint32_t bit(int button) {
+    return 1u << (button - 1);
+}
 
 MappingSettings slot1(int32_t button, int32_t key, uint8_t shift) {
     MappingSettings settings;
@@ -31,7 +33,9 @@ struct Scenario {
     std::vector<Tick> ticks;
 };
 
-void PrintTo(const Scenario& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const Scenario& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const Scenario scenarios[] = {
     {"HeldButtonSendsOnce", slot1(3, 65, 0), {{bit(3), "65d"}, {bit(3), ""}, {bit(3), ""}, {0, ""}}},
@@ -62,16 +66,22 @@ const Scenario scenarios[] = {
          return s;
      }(),
      {{bit(2), "65d 16d 66d 16u"}, {bit(2) | bit(5), "67d"}}},
-    {"UnsetKeyHeldThenCommittedSendsNextTick", slot1(4, -1, 0),
+    {"UnsetKeyHeldThenCommittedSendsNextTick",
+     slot1(4, -1, 0),
      {{bit(4), ""}, {bit(4), "90d", [](MappingSettings& s) { s.slots[0].virtualKey = 90; }}}},
-    {"CommitToHeldButtonWaitsForRelease", slot1(1, 65, 0),
+    {"CommitToHeldButtonWaitsForRelease",
+     slot1(1, 65, 0),
      {{bit(1) | bit(2), "65d"},
       {bit(1) | bit(2), "", [](MappingSettings& s) { s.slots[0].buttonNumber = 2; }},
       {0, ""},
       {bit(2), "65d"}}},
-    {"CommitToReleasedButtonClearsLatch", slot1(1, 65, 0),
-     {{bit(1), "65d"}, {bit(1), "", [](MappingSettings& s) { s.slots[0].buttonNumber = 2; }}, {bit(1) | bit(2), "65d"}}},
-    {"UnpluggedWhileHeldSendsAgainOnReturn", slot1(1, 65, 0),
+    {"CommitToReleasedButtonClearsLatch",
+     slot1(1, 65, 0),
+     {{bit(1), "65d"},
+      {bit(1), "", [](MappingSettings& s) { s.slots[0].buttonNumber = 2; }},
+      {bit(1) | bit(2), "65d"}}},
+    {"UnpluggedWhileHeldSendsAgainOnReturn",
+     slot1(1, 65, 0),
      {{bit(1), "65d"}, {bit(1), "", nullptr, false}, {bit(1), "65d"}}},
 };
 

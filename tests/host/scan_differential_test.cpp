@@ -17,12 +17,18 @@ const char noise[] = " \t\r\n+-:,[]0123456789JKSjkoy\x01\xEF";
 std::string randomNumber(std::mt19937& rng) {
     std::string number;
     switch (rng() % 4) {
-    case 0: number += '-'; break;
-    case 1: number += '+'; break;
-    default: break;
+    case 0:
+        number += '-';
+        break;
+    case 1:
+        number += '+';
+        break;
+    default:
+        break;
     }
     const int digits = 1 + static_cast<int>(rng() % 9); // stays within 32 bits
-    for (int i = 0; i < digits; ++i) number += static_cast<char>('0' + rng() % 10);
+    for (int i = 0; i < digits; ++i)
+        number += static_cast<char>('0' + rng() % 10);
     return number;
 }
 
@@ -34,9 +40,11 @@ std::string reshapedText(std::mt19937& rng) {
             text += randomNumber(rng);
             t += 2;
         } else if (std::strchr(whiteSpace, *t) != nullptr) {
-            while (*t != '\0' && std::strchr(whiteSpace, *t) != nullptr) ++t;
+            while (*t != '\0' && std::strchr(whiteSpace, *t) != nullptr)
+                ++t;
             const int run = static_cast<int>(rng() % 4);
-            for (int i = 0; i < run; ++i) text += whiteSpace[rng() % (sizeof whiteSpace - 1)];
+            for (int i = 0; i < run; ++i)
+                text += whiteSpace[rng() % (sizeof whiteSpace - 1)];
         } else {
             text += *t++;
         }
@@ -50,9 +58,15 @@ void corrupt(std::string& text, std::mt19937& rng) {
         const size_t at = rng() % text.size();
         const char c = noise[rng() % (sizeof noise - 1)];
         switch (rng() % 3) {
-        case 0: text[at] = c; break;
-        case 1: text.insert(text.begin() + static_cast<long>(at), c); break;
-        default: text.erase(at, 1); break;
+        case 0:
+            text[at] = c;
+            break;
+        case 1:
+            text.insert(text.begin() + static_cast<long>(at), c);
+            break;
+        default:
+            text.erase(at, 1);
+            break;
         }
     }
     if (rng() % 3 == 0) text.resize(rng() % (text.size() + 1));
@@ -81,8 +95,8 @@ MappingSettings scannedByLibrary(const std::string& text, const MappingSettings&
         v[2 + 3 * i] = start.slots[i].virtualKey;
         v[3 + 3 * i] = start.slots[i].shiftFlag;
     }
-    std::sscanf(text.c_str(), SettingsTemplate, &v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8],
-                &v[9], &v[10], &v[11], &v[12]);
+    std::sscanf(text.c_str(), SettingsTemplate, &v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8], &v[9],
+                &v[10], &v[11], &v[12]);
     MappingSettings result;
     result.joystickId = v[0];
     for (int i = 0; i < SlotCount; ++i) {
@@ -95,7 +109,8 @@ TEST(ScanDifferential, MatchesTheCLibraryOnGeneratedTexts) {
     std::mt19937 rng(20261206);
     MappingSettings start;
     start.joystickId = 1234;
-    for (int i = 0; i < SlotCount; ++i) start.slots[i] = {5000 + i, 6000 + i, 77};
+    for (int i = 0; i < SlotCount; ++i)
+        start.slots[i] = {5000 + i, 6000 + i, 77};
 
     int mismatches = 0;
     for (int round = 0; round < 30000 && mismatches < 5; ++round) {

@@ -25,14 +25,16 @@ void expectSame(const MappingSettings& actual, const MappingSettings& expected, 
     int32_t a[13], e[13];
     fields(actual, a);
     fields(expected, e);
-    for (int i = 0; i < 13; ++i) EXPECT_EQ(a[i], e[i]) << context << ", field " << i;
+    for (int i = 0; i < 13; ++i)
+        EXPECT_EQ(a[i], e[i]) << context << ", field " << i;
 }
 
 // A record whose every field differs from the example's, to see which fields a parse touched.
 MappingSettings sentinel() {
     MappingSettings s;
     s.joystickId = 9;
-    for (int i = 0; i < SlotCount; ++i) s.slots[i] = {20 + i, 120 + i, 7};
+    for (int i = 0; i < SlotCount; ++i)
+        s.slots[i] = {20 + i, 120 + i, 7};
     return s;
 }
 
@@ -71,7 +73,9 @@ struct DamagedCase {
     int fieldsLoaded; // from the example record, in file order; the rest keep the sentinel
 };
 
-void PrintTo(const DamagedCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const DamagedCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 std::string replaced(std::string text, const std::string& from, const std::string& to) {
     for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
@@ -110,10 +114,12 @@ TEST_P(SettingsTextDamaged, LoadsFieldsBeforeTheFirstMismatchOnly) {
     int32_t expected[13], example[13];
     fields(sentinel(), expected);
     fields(exampleRecord(), example);
-    for (int i = 0; i < c.fieldsLoaded; ++i) expected[i] = example[i];
+    for (int i = 0; i < c.fieldsLoaded; ++i)
+        expected[i] = example[i];
     int32_t actual[13];
     fields(loaded, actual);
-    for (int i = 0; i < 13; ++i) EXPECT_EQ(actual[i], expected[i]) << "field " << i;
+    for (int i = 0; i < 13; ++i)
+        EXPECT_EQ(actual[i], expected[i]) << "field " << i;
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, SettingsTextDamaged, testing::ValuesIn(damagedCases),
@@ -140,7 +146,8 @@ TEST(SettingsText, NumbersBeyond32BitsSaturate) {
 TEST(SettingsText, OutOfRangeRecordGivesWholeTextThatTheBoundRejects) {
     MappingSettings wide;
     wide.joystickId = INT32_MIN;
-    for (KeySlot& slot : wide.slots) slot = {INT32_MIN, INT32_MIN, 255};
+    for (KeySlot& slot : wide.slots)
+        slot = {INT32_MIN, INT32_MIN, 255};
     char text[SettingsTextCapacity];
     formatSettingsText(wide, text);
     EXPECT_EQ(std::strlen(text), 62u + 9 * 11 + 4 * 3);

@@ -43,4 +43,6 @@ inline std::string controlText(HWND dialog, int id) {
     return text;
 }
 
-inline void postCommand(HWND dialog, int id) { PostMessageA(dialog, WM_COMMAND, id, 0); }
+inline void postCommand(HWND dialog, int id) {
+    PostMessageA(dialog, WM_COMMAND, id, 0);
+}

@@ -5,7 +5,8 @@ int scriptedQueryCount = 0;
 int32_t scriptedFirstQueriedJoystick = -2;
 
 void resetScriptedJoysticks() {
-    for (ScriptedJoystick& joystick : scriptedJoysticks) joystick = {};
+    for (ScriptedJoystick& joystick : scriptedJoysticks)
+        joystick = {};
     scriptedQueryCount = 0;
     scriptedFirstQueriedJoystick = -2;
 }

@@ -12,7 +12,8 @@ public:
         GetTempPathA(MAX_PATH, temp);
         GetCurrentDirectoryA(MAX_PATH, previous_);
         for (unsigned n = GetTickCount();; ++n) {
-            path_ = std::string(temp) + "jorvel-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(n);
+            path_ =
+                std::string(temp) + "jorvel-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(n);
             if (CreateDirectoryA(path_.c_str(), nullptr)) break;
         }
         SetCurrentDirectoryA(path_.c_str());
@@ -25,11 +26,13 @@ public:
 
     static std::string readFile(const char* name) {
         std::string content;
-        HANDLE file = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+        HANDLE file =
+            CreateFileA(name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
         if (file == INVALID_HANDLE_VALUE) return "<missing>";
         char buffer[4096];
         DWORD got = 0;
-        while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) content.append(buffer, got);
+        while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
+            content.append(buffer, got);
         CloseHandle(file);
         return content;
     }

@@ -13,7 +13,9 @@
 
 namespace {
 
-HMODULE module() { return GetModuleHandleA(nullptr); }
+HMODULE module() {
+    return GetModuleHandleA(nullptr);
+}
 
 // A modeless copy of the real configuration dialog that the test can poke.
 class ConfigDialog : public testing::Test {
@@ -139,7 +141,8 @@ TEST_F(ConfigDialog, CaptureWritesTheLowestPressedButtonOnlyIntoTheFocusedField)
 }
 
 TEST_F(ConfigDialog, NoCaptureWithoutAJoystick) {
-    for (ScriptedJoystick& joystick : scriptedJoysticks) joystick = {true, 1u};
+    for (ScriptedJoystick& joystick : scriptedJoysticks)
+        joystick = {true, 1u};
     open();
     SetFocus(GetDlgItem(dialog_, IDC_BUTTON_FIELD_1));
     const int queries = scriptedQueryCount;
@@ -154,8 +157,10 @@ TEST_F(ConfigDialog, CancelAndCloseCommitNothing) {
         open();
         type(IDC_KEY_FIELD_1, "b");
         type(IDC_BUTTON_FIELD_1, "9");
-        if (how == WM_COMMAND) command(IDCANCEL);
-        else SendMessageA(dialog_, WM_CLOSE, 0, 0);
+        if (how == WM_COMMAND)
+            command(IDCANCEL);
+        else
+            SendMessageA(dialog_, WM_CLOSE, 0, 0);
         DestroyWindow(dialog_);
         dialog_ = nullptr;
         EXPECT_EQ(mappingSettings.slots[0].buttonNumber, 5);
@@ -165,14 +170,16 @@ TEST_F(ConfigDialog, CancelAndCloseCommitNothing) {
 
 struct ChooserCase {
     const char* name;
-    int32_t startKey;  // the slot's committed key
-    int click;         // radio to click in the chooser, 0 for none
-    int endWith;       // command or message that ends the chooser
+    int32_t startKey; // the slot's committed key
+    int click;        // radio to click in the chooser, 0 for none
+    int endWith;      // command or message that ends the chooser
     int32_t expectedKey;
     const char* expectedField;
 };
 
-void PrintTo(const ChooserCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ChooserCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const ChooserCase chooserCases[] = {
     {"CharacterToUpArrow", 'A', IDC_KEY_UP, IDOK, 38, "::"},
@@ -201,8 +208,10 @@ TEST_P(Chooser, StoresTheChosenKeyAndKeepsTheShiftFlag) {
             } else if (c.click != 0) {
                 SendDlgItemMessageA(chooser, c.click, BM_CLICK, 0, 0);
             }
-            if (c.endWith == WM_CLOSE) PostMessageA(chooser, WM_CLOSE, 0, 0);
-            else postCommand(chooser, c.endWith);
+            if (c.endWith == WM_CLOSE)
+                PostMessageA(chooser, WM_CLOSE, 0, 0);
+            else
+                postCommand(chooser, c.endWith);
         });
         command(IDC_CHOOSE_KEY_1);
     }
@@ -218,7 +227,8 @@ INSTANTIATE_TEST_SUITE_P(Keys, Chooser, testing::ValuesIn(chooserCases),
 TEST(SpecialKeyDialog, ParameterOutsideOneToFourPreselectsNothing) {
     dialogWorkingCopy.virtualKeys[0] = 38;
     for (LPARAM slot : {0, 5, 1}) {
-        HWND chooser = CreateDialogParamA(module(), MAKEINTRESOURCEA(IDD_SPECIAL_KEY), nullptr, SpecialKeyDialogProc, slot);
+        HWND chooser =
+            CreateDialogParamA(module(), MAKEINTRESOURCEA(IDD_SPECIAL_KEY), nullptr, SpecialKeyDialogProc, slot);
         ASSERT_NE(chooser, nullptr);
         EXPECT_EQ(IsDlgButtonChecked(chooser, IDC_KEY_UP), slot == 1 ? BST_CHECKED : BST_UNCHECKED) << slot;
         DestroyWindow(chooser);
@@ -227,8 +237,8 @@ TEST(SpecialKeyDialog, ParameterOutsideOneToFourPreselectsNothing) {
 
 TEST(AboutDialog, EscapeDoesNothingOkEnterAndCloseEndIt) {
     struct {
-        UINT key;      // a key to post before the ending, 0 for none
-        int ending;    // command id, or WM_CLOSE
+        UINT key;   // a key to post before the ending, 0 for none
+        int ending; // command id, or WM_CLOSE
         INT_PTR result;
     } cases[] = {{VK_ESCAPE, IDOK, 1}, {VK_RETURN, 0, 1}, {0, WM_CLOSE, 0}};
     for (const auto& c : cases) {
@@ -237,8 +247,10 @@ TEST(AboutDialog, EscapeDoesNothingOkEnterAndCloseEndIt) {
                 PostMessageA(GetDlgItem(about, IDOK), WM_KEYDOWN, c.key, 0);
                 PostMessageA(GetDlgItem(about, IDOK), WM_KEYUP, c.key, 0);
             }
-            if (c.ending == WM_CLOSE) PostMessageA(about, WM_CLOSE, 0, 0);
-            else if (c.ending != 0) postCommand(about, c.ending);
+            if (c.ending == WM_CLOSE)
+                PostMessageA(about, WM_CLOSE, 0, 0);
+            else if (c.ending != 0)
+                postCommand(about, c.ending);
         });
         EXPECT_EQ(DialogBoxParamA(module(), MAKEINTRESOURCEA(IDD_ABOUT), nullptr, AboutDialogProc, 0), c.result)
             << "key " << c.key;
@@ -259,7 +271,8 @@ TEST(TrayCommands, SecondConfigurationDialogIsRefused) {
     EXPECT_EQ(ConfigDialogOpen, 0);
 
     // Events other than a double-click on our icon open nothing.
-    for (LPARAM event : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONUP, WM_MOUSEMOVE}) handleTrayCallback(owner, TrayIconId, event);
+    for (LPARAM event : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONUP, WM_MOUSEMOVE})
+        handleTrayCallback(owner, TrayIconId, event);
     handleTrayCallback(owner, TrayIconId + 1, WM_LBUTTONDBLCLK);
     EXPECT_EQ(DialogDriver::activations, 1);
     DestroyWindow(owner);

@@ -12,8 +12,8 @@ struct CharCase {
 
 TEST(KeyCharMapper, KeyForCharUsesTheUsEnglishLayout) {
     const CharCase cases[] = {
-        {'a', 65, 0}, {'A', 65, 1}, {'!', 49, 1}, {'z', 90, 0}, {' ', 32, 0},
-        {':', 186, 1}, {'1', 49, 0}, {static_cast<char>(0xE9), 255, 1}, // é has no key there
+        {'a', 65, 0}, {'A', 65, 1},  {'!', 49, 1}, {'z', 90, 0},
+        {' ', 32, 0}, {':', 186, 1}, {'1', 49, 0}, {static_cast<char>(0xE9), 255, 1}, // é has no key there
     };
     for (const CharCase& c : cases) {
         const KeyWithShift key = keyForChar(c.c);
@@ -37,8 +37,8 @@ TEST(KeyCharMapper, CharForKeyShowsTheCharacterOrNothing) {
 TEST(KeyCharMapper, RoundTripGivesBackTheKeysThatTypeTheirCharacter) {
     // Left out: Wine on a virtual X display scans '(' and ')' to no key and '<' to the
     // 102nd key, where Windows gives the keys of 9, 0 and the comma.
-    for (int32_t key : {int32_t{'A'}, int32_t{'Z'}, int32_t{'1'}, int32_t{'8'}, 186, 187, 189, 190, 191, 192, 219,
-                        220, 221, 222}) {
+    for (int32_t key :
+         {int32_t{'A'}, int32_t{'Z'}, int32_t{'1'}, int32_t{'8'}, 186, 187, 189, 190, 191, 192, 219, 220, 221, 222}) {
         for (uint8_t shift : {0, 1}) {
             const char c = charForKey(key, shift);
             ASSERT_NE(c, 0) << key;

@@ -35,7 +35,8 @@ protected:
     void pumpUntil(bool (*done)()) {
         for (DWORD start = GetTickCount(); !done() && GetTickCount() - start < 3000;) {
             MSG message;
-            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageA(&message);
             Sleep(1);
         }
     }

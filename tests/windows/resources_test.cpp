@@ -31,7 +31,8 @@ struct Reader {
     DWORD dword() { return word() | static_cast<DWORD>(word()) << 16; }
     std::string text() {
         std::string s;
-        for (WORD c = word(); c != 0; c = word()) s += static_cast<char>(c);
+        for (WORD c = word(); c != 0; c = word())
+            s += static_cast<char>(c);
         return s;
     }
     // A name or an ordinal; well-known control classes come as atoms.
@@ -41,11 +42,16 @@ struct Reader {
         if (first != 0xFFFF) return text();
         p += 2;
         switch (WORD atom = word()) {
-        case 0x80: return "BUTTON";
-        case 0x81: return "EDIT";
-        case 0x82: return "STATIC";
-        case 0x85: return "COMBOBOX";
-        default: return "#" + std::to_string(atom);
+        case 0x80:
+            return "BUTTON";
+        case 0x81:
+            return "EDIT";
+        case 0x82:
+            return "STATIC";
+        case 0x85:
+            return "COMBOBOX";
+        default:
+            return "#" + std::to_string(atom);
         }
     }
     void alignDword(const BYTE* base) { p += (4 - (p - base) % 4) % 4; }
@@ -114,7 +120,14 @@ struct DialogCase {
 const DialogCase dialogCases[] = {
     {IDD_CONFIG,
      {WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_CENTER,
-      WS_EX_TOOLWINDOW, 0, 0, 118, 102, "", "MS Sans Serif", 8,
+      WS_EX_TOOLWINDOW,
+      0,
+      0,
+      118,
+      102,
+      "",
+      "MS Sans Serif",
+      8,
       {{-1, "STATIC", child | WS_GROUP | WS_TABSTOP | SS_LEFT, 20, 5, 79, 9, "Choose Joystick to Use:"},
        {711, "COMBOBOX", child | WS_TABSTOP | CBS_DROPDOWNLIST, 9, 17, 99, 54, ""},
        {-1, "STATIC", label, 10, 36, 13, 9, "B#:"},
@@ -137,7 +150,14 @@ const DialogCase dialogCases[] = {
        {2, "BUTTON", pushButton, 65, 80, 35, 12, "&Cancel"}}}},
     {IDD_SPECIAL_KEY,
      {WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_CENTER | DS_MODALFRAME | DS_SETFONT,
-      WS_EX_TOOLWINDOW, 0, 0, 135, 120, "", "MS Sans Serif", 8,
+      WS_EX_TOOLWINDOW,
+      0,
+      0,
+      135,
+      120,
+      "",
+      "MS Sans Serif",
+      8,
       {{811, "BUTTON", radio, 10, 9, 47, 11, "Up Arrow"},
        {812, "BUTTON", radio, 10, 22, 55, 11, "Down Arrow"},
        {813, "BUTTON", radio, 10, 34, 48, 11, "Left Arrow"},
@@ -155,8 +175,15 @@ const DialogCase dialogCases[] = {
        {1, "BUTTON", child | WS_TABSTOP | BS_DEFPUSHBUTTON, 13, 98, 47, 14, "&Ok"},
        {2, "BUTTON", pushButton, 70, 98, 47, 14, "&Cancel"}}}},
     {IDD_ABOUT,
-     {WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_CENTER | DS_MODALFRAME | DS_SETFONT, 0, 0, 0, 174, 75,
-      "About This Program", "MS Sans Serif", 8,
+     {WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_CENTER | DS_MODALFRAME | DS_SETFONT,
+      0,
+      0,
+      0,
+      174,
+      75,
+      "About This Program",
+      "MS Sans Serif",
+      8,
       {{1, "BUTTON", child | WS_TABSTOP | BS_DEFPUSHBUTTON, 65, 47, 50, 14, "&OK"},
        {-1, "BUTTON", child | BS_GROUPBOX, 7, 7, 160, 61, "About this program..."},
        {1101, "STATIC", child | WS_GROUP | SS_CENTER, 16, 18, 144, 25, "Jorvel\r\nThe Jorvel developers\r\n2026"}}}},
@@ -243,7 +270,8 @@ TEST(Resources, VersionBlock) {
     VerQueryValueA(copy.data(), "\\StringFileInfo\\040904E4\\FileVersion", reinterpret_cast<void**>(&version), &length);
     EXPECT_STREQ(version, "1.01b");
     WORD* translation = nullptr;
-    ASSERT_TRUE(VerQueryValueA(copy.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length));
+    ASSERT_TRUE(
+        VerQueryValueA(copy.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length));
     EXPECT_EQ(translation[0], 0x0409);
     EXPECT_EQ(translation[1], 1252);
 }

@@ -9,9 +9,7 @@ namespace {
 
 class SettingsFile : public testing::Test {
 protected:
-    void SetUp() override {
-        mappingSettings = exampleRecord();
-    }
+    void SetUp() override { mappingSettings = exampleRecord(); }
     TempWorkingDir dir_;
 };
 
@@ -71,7 +69,8 @@ TEST_F(SettingsFile, FileHeldWithoutSharingIsLeftAlone) {
 TEST_F(SettingsFile, TextOverHundredCharactersLeavesAnEmptyFile) {
     TempWorkingDir::writeFile(SettingsFileName, exampleFile);
     mappingSettings.joystickId = INT32_MIN;
-    for (KeySlot& slot : mappingSettings.slots) slot = {INT32_MIN, INT32_MIN, 255};
+    for (KeySlot& slot : mappingSettings.slots)
+        slot = {INT32_MIN, INT32_MIN, 255};
     saveSettings();
     EXPECT_EQ(TempWorkingDir::readFile(SettingsFileName), "");
 

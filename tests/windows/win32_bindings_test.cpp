@@ -42,8 +42,8 @@ TEST(KeybdEventSink, ShiftWrappedKeyReachesTheFocusedWindow) {
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.lpszClassName = "JorvelSinkReceiver";
     RegisterClassA(&windowClass);
-    HWND window = CreateWindowExA(0, "JorvelSinkReceiver", "receiver", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
-                                  100, nullptr, nullptr, windowClass.hInstance, nullptr);
+    HWND window = CreateWindowExA(0, "JorvelSinkReceiver", "receiver", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                                  nullptr, nullptr, windowClass.hInstance, nullptr);
     ASSERT_NE(window, nullptr);
     SetForegroundWindow(window);
     SetFocus(window);
