@@ -22,7 +22,7 @@ protected:
     void SetUp() override {
         resetScriptedJoysticks();
         mappingSettings = MappingSettings{};
-        TempWorkingDir::writeFile(SettingsFileName, "[Joystick]\r\n5\r\n\r\n[Key Settings]\r\n3 : 65 , 1");
+        writeFile(SettingsFileName, "[Joystick]\r\n5\r\n\r\n[Key Settings]\r\n3 : 65 , 1");
         window_ = createMainWindow(GetModuleHandleA(nullptr));
         ASSERT_NE(window_, nullptr);
     }
@@ -71,11 +71,11 @@ TEST_F(MainWindow, EveryTimerMessageRunsOneTick) {
 TEST_F(MainWindow, ExitSavesTheSettingsAndEndsTheLoopWithZero) {
     mappingSettings.slots[3] = {7, 90, 0};
     handleTrayCommand(window_, IDM_EXIT);
-    EXPECT_EQ(TempWorkingDir::readFile(SettingsFileName), "[Joystick]\r\n5\r\n\r\n[Key Settings]\r\n3 : 65 , 1")
+    EXPECT_EQ(readFile(SettingsFileName), "[Joystick]\r\n5\r\n\r\n[Key Settings]\r\n3 : 65 , 1")
         << "saved only when the window is destroyed";
     EXPECT_EQ(runMessageLoop(), 0);
     EXPECT_FALSE(IsWindow(window_));
-    EXPECT_EQ(TempWorkingDir::readFile(SettingsFileName), savedFile);
+    EXPECT_EQ(readFile(SettingsFileName), savedFile);
     EXPECT_FALSE(iconPresent(window_));
 }
 
@@ -83,9 +83,9 @@ TEST_F(MainWindow, EndOfSessionSavesWhileTheProgramGoesOn) {
     mappingSettings.slots[3] = {7, 90, 0};
     DeleteFileA(SettingsFileName);
     SendMessageA(window_, WM_ENDSESSION, FALSE, 0);
-    EXPECT_EQ(TempWorkingDir::readFile(SettingsFileName), "<missing>");
+    EXPECT_EQ(readFile(SettingsFileName), "<missing>");
     SendMessageA(window_, WM_ENDSESSION, TRUE, 0);
-    EXPECT_EQ(TempWorkingDir::readFile(SettingsFileName), savedFile);
+    EXPECT_EQ(readFile(SettingsFileName), savedFile);
     EXPECT_TRUE(IsWindow(window_));
     const int before = scriptedQueryCount;
     pumpUntil([] { return scriptedQueryCount > 0; });

@@ -15,7 +15,7 @@ protected:
 
 TEST_F(SettingsFile, SaveWritesTheTextByteForByteAndLoadReadsItBack) {
     saveSettings();
-    EXPECT_EQ(TempWorkingDir::readFile(SettingsFileName), exampleFile);
+    EXPECT_EQ(readFile(SettingsFileName), exampleFile);
 
     mappingSettings = MappingSettings{};
     loadSettings();
@@ -29,7 +29,7 @@ TEST_F(SettingsFile, SaveWritesTheTextByteForByteAndLoadReadsItBack) {
 TEST_F(SettingsFile, MissingFileKeepsTheRecord) {
     loadSettings();
     EXPECT_EQ(mappingSettings.slots[0].virtualKey, 90);
-    EXPECT_EQ(TempWorkingDir::readFile(SettingsFileName), "<missing>");
+    EXPECT_EQ(readFile(SettingsFileName), "<missing>");
 }
 
 TEST_F(SettingsFile, OnlyTheFirstHundredBytesAreRead) {
@@ -37,7 +37,7 @@ TEST_F(SettingsFile, OnlyTheFirstHundredBytesAreRead) {
     std::string padded = exampleFile;
     padded.insert(padded.find("4 : 38"), 100 - 1 - static_cast<int>(padded.find("4 : 38") + 4), ' ');
     ASSERT_EQ(padded.find("38"), 99u);
-    TempWorkingDir::writeFile(SettingsFileName, padded + std::string(64 * 1024, 'x'));
+    writeFile(SettingsFileName, padded + std::string(64 * 1024, 'x'));
     mappingSettings = MappingSettings{};
     loadSettings();
     EXPECT_EQ(mappingSettings.slots[3].buttonNumber, 4);
@@ -48,7 +48,7 @@ TEST_F(SettingsFile, OnlyTheFirstHundredBytesAreRead) {
 TEST_F(SettingsFile, TextEndsAtANulByte) {
     std::string withNul = exampleFile;
     withNul[withNul.find("3 : 13")] = '\0';
-    TempWorkingDir::writeFile(SettingsFileName, withNul);
+    writeFile(SettingsFileName, withNul);
     mappingSettings = MappingSettings{};
     loadSettings();
     EXPECT_EQ(mappingSettings.slots[1].shiftFlag, 1);
@@ -56,23 +56,23 @@ TEST_F(SettingsFile, TextEndsAtANulByte) {
 }
 
 TEST_F(SettingsFile, FileHeldWithoutSharingIsLeftAlone) {
-    TempWorkingDir::writeFile(SettingsFileName, "[Joystick]\r\n7");
+    writeFile(SettingsFileName, "[Joystick]\r\n7");
     HANDLE held = CreateFileA(SettingsFileName, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     loadSettings();
     EXPECT_EQ(mappingSettings.joystickId, 0);
     saveSettings();
     CloseHandle(held);
-    EXPECT_EQ(TempWorkingDir::readFile(SettingsFileName), "[Joystick]\r\n7");
+    EXPECT_EQ(readFile(SettingsFileName), "[Joystick]\r\n7");
 }
 
 TEST_F(SettingsFile, TextOverHundredCharactersLeavesAnEmptyFile) {
-    TempWorkingDir::writeFile(SettingsFileName, exampleFile);
+    writeFile(SettingsFileName, exampleFile);
     mappingSettings.joystickId = INT32_MIN;
     for (KeySlot& slot : mappingSettings.slots)
         slot = {INT32_MIN, INT32_MIN, 255};
     saveSettings();
-    EXPECT_EQ(TempWorkingDir::readFile(SettingsFileName), "");
+    EXPECT_EQ(readFile(SettingsFileName), "");
 
     mappingSettings = MappingSettings{};
     loadSettings();

@@ -1,0 +1,98 @@
+#pragma once
+
+// Drives the real program from another process, the way the shell and the user do: the
+// simulated joystick, a receiver window that holds the focus, and messages to the program.
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "tests/e2e/simulated_joystick.h"
+#include "tests/support/files.h"
+
+namespace e2e {
+
+inline constexpr DWORD DefaultTimeoutMs = 5000;
+
+std::string exeFolder();
+
+// Puts the test double in the system folder as winmm.dll and creates its shared state.
+// Programs started afterwards load it when WINEDLLOVERRIDES asks for native winmm.
+SimulatedJoysticks& installSimulatedJoysticks();
+SimulatedJoysticks& joysticks();
+
+// Mask changes are stamped, so that a latency figure can be taken from them.
+void setButtons(int joystickId, uint32_t mask);
+void setPresent(int joystickId, bool present);
+
+// Handles this thread's messages until done() holds or the time is up; gives done().
+bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs = DefaultTimeoutMs);
+void pumpFor(DWORD ms);
+// Waits until the program has queried the joystick at least count more times.
+bool waitForQueries(int count);
+
+struct KeyEvent {
+    UINT message;
+    WPARAM code;
+    bool shift;
+    LONG64 at; // QueryPerformanceCounter
+};
+
+// A visible window of this process that holds the keyboard focus and records, in order,
+// every key message it gets.
+class Receiver {
+public:
+    Receiver();
+    ~Receiver();
+    HWND window() const { return window_; }
+    void takeFocus();
+    bool hasFocus() const;
+    // "down 16, down 65 shift, char A, up 16" style, for exact comparisons.
+    std::string describe() const;
+    std::string typedText() const;
+    const std::vector<KeyEvent>& events() const { return events_; }
+    void clear() { events_.clear(); }
+
+private:
+    static LRESULT CALLBACK proc(HWND, UINT, WPARAM, LPARAM);
+    HWND window_ = nullptr;
+    std::vector<KeyEvent> events_;
+};
+
+// jorvel.exe started in a working directory. It takes the test double for WINMM when
+// Wine is told to prefer native winmm (WINEDLLOVERRIDES=winmm=n,b in the environment:
+// Wine reads it from the Unix environment, not from the Windows one a parent passes on).
+class Program {
+public:
+    explicit Program(const std::string& workingDir);
+    ~Program();
+    bool started() const { return window_ != nullptr; }
+    HWND window() const { return window_; }
+    DWORD processId() const { return process_.dwProcessId; }
+    void trayEvent(UINT mouseMessage) const;
+    void command(int id) const;
+    // The program's visible dialogs that hold a child with this id.
+    std::vector<HWND> dialogs(int childId) const;
+    HWND findDialog(int childId) const; // the first of them, or nullptr
+    HWND waitForDialog(int childId) const;
+    // Exit code once the process has ended, or -1 on time-out.
+    long waitForExit(DWORD timeoutMs = DefaultTimeoutMs);
+    bool running() const;
+
+private:
+    PROCESS_INFORMATION process_{};
+    HWND window_ = nullptr;
+};
+
+// Control helpers for another process's windows.
+std::string windowText(HWND window);
+void setWindowText(HWND window, const char* text);
+void focusControl(HWND dialog, int id);
+void typeKey(BYTE virtualKey, bool shift = false);
+
+// Saves what the screen shows of a window as a PNG file; false if it could not.
+bool saveWindowPicture(HWND window, const std::string& pngPath);
+
+} // namespace e2e
