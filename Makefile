@@ -1,5 +1,5 @@
 # The two commands a fresh machine needs: `make run` and `make test`.
-.PHONY: all setup host windows windows-tests test run clean
+.PHONY: all setup host windows windows-tests test run dist clean
 
 # Windows tests run as the i686 product's own build where this kernel runs 32-bit
 # code, otherwise as the same sources built for x86_64 under wine64.
@@ -36,6 +36,10 @@ test: host windows-tests
 
 run: windows-tests
 	@tools/run-program $(TEST_PRESET) $(TEST_ARCH)
+
+# The release zip for Windows users: build/dist/jorvel.zip.
+dist: windows
+	@tools/make-dist build/windows build/dist/jorvel.zip
 
 clean:
 	rm -rf build

@@ -20,6 +20,7 @@ constexpr uint32_t button(int number) {
 const std::string shiftedAFile =
     "[Joystick]\r\n0\r\n\r\n[Key Settings]\r\n-1 : -1 , 0\r\n3 : 65 , 1\r\n-1 : -1 , 0\r\n-1 : -1 , 0";
 const std::string shiftedASequence = "down 16, down 65 shift, char A, up 16";
+constexpr char HelpViewerTitle[] = "Jorvel Help";
 
 class EndToEnd : public testing::Test {
 protected:
@@ -28,6 +29,24 @@ protected:
     void SetUp() override {
         ZeroMemory(const_cast<SimulatedJoysticks*>(&joysticks()), sizeof(SimulatedJoysticks));
         setPresent(0, true);
+    }
+
+    void TearDown() override { closeHelpViewers(); }
+
+    // The shell's viewer would outlive the test and hold its output open.
+    static int closeHelpViewers() {
+        int closed = 0;
+        for (HWND viewer; (viewer = FindWindowA(nullptr, HelpViewerTitle)) != nullptr; ++closed) {
+            DWORD processId = 0;
+            GetWindowThreadProcessId(viewer, &processId);
+            HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId);
+            if (process == nullptr) break;
+            TerminateProcess(process, 0);
+            WaitForSingleObject(process, DefaultTimeoutMs);
+            CloseHandle(process);
+            pumpUntil([&] { return !IsWindow(viewer); });
+        }
+        return closed;
     }
 
     void start(const std::string& settings) {
@@ -168,11 +187,23 @@ TEST_F(EndToEnd, AboutIgnoresEscapeAndHelpWithoutItsFileSaysNothing) {
 
     program_->command(IDM_HELP);
     ASSERT_TRUE(waitForQueries(160)); // time for a box to appear
+    EXPECT_EQ(closeHelpViewers(), 0);
     for (HWND box : program_->dialogs(IDOK)) {
         const std::string caption = windowText(box);
         EXPECT_TRUE(caption != "Error" && caption != "Error!") << "the program's own message box: " << caption;
     }
     EXPECT_TRUE(program_->running());
+}
+
+TEST_F(EndToEnd, HelpOpensTheHelpFileFromTheWorkingDirectory) {
+    ASSERT_TRUE(CopyFileA((exeFolder() + "\\..\\help.chm").c_str(), folder_.file("help.chm").c_str(), FALSE));
+    start(shiftedAFile);
+    program_->command(IDM_HELP);
+    EXPECT_TRUE(pumpUntil([] { return FindWindowA(nullptr, HelpViewerTitle) != nullptr; }, 15000));
+    HWND viewer = FindWindowA(nullptr, HelpViewerTitle);
+    DWORD viewerProcessId = 0;
+    GetWindowThreadProcessId(viewer, &viewerProcessId);
+    EXPECT_NE(viewerProcessId, program_->processId()) << "the shell's viewer shows it";
 }
 
 } // namespace

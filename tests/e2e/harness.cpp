@@ -186,8 +186,15 @@ std::string Receiver::typedText() const {
 
 // The program.
 
+bool copyProgramTo(const std::string& folder) {
+    return CopyFileA((exeFolder() + "\\..\\jorvel.exe").c_str(), (folder + "\\jorvel.exe").c_str(), FALSE);
+}
+
 Program::Program(const std::string& workingDir) {
-    std::string exe = exeFolder() + "\\..\\jorvel.exe";
+    static const TempFolder programFolder;
+    static const bool copied = copyProgramTo(programFolder.path());
+    if (!copied) return;
+    const std::string exe = programFolder.file("jorvel.exe");
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     const BOOL created = CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, workingDir.c_str(),

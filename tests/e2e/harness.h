@@ -61,7 +61,11 @@ private:
     std::vector<KeyEvent> events_;
 };
 
-// jorvel.exe started in a working directory. It takes the test double for WINMM when
+// Copies the built jorvel.exe into a folder.
+bool copyProgramTo(const std::string& folder);
+
+// jorvel.exe started in a working directory, from a folder of its own that holds nothing
+// else (a help file beside the build would otherwise be found). It takes the test double for WINMM when
 // Wine is told to prefer native winmm (WINEDLLOVERRIDES=winmm=n,b in the environment:
 // Wine reads it from the Unix environment, not from the Windows one a parent passes on).
 class Program {
