@@ -1,87 +1,12 @@
 // The real jorvel.exe, unchanged, in its own process: a simulated joystick, a receiver
 // window with the focus, and the tray messages and dialog controls a user works.
-#include <gtest/gtest.h>
-
-#include <memory>
-
 #include "res/resource_ids.h"
-#include "tests/e2e/harness.h"
+#include "tests/e2e/end_to_end.h"
 #include "tests/support/example_settings.h"
 
 using namespace e2e;
 
 namespace {
-
-constexpr uint32_t button(int number) {
-    return 1u << (number - 1);
-}
-
-// Slot 2 holds button 3 with "A"; the other slots are unset.
-const std::string shiftedAFile =
-    "[Joystick]\r\n0\r\n\r\n[Key Settings]\r\n-1 : -1 , 0\r\n3 : 65 , 1\r\n-1 : -1 , 0\r\n-1 : -1 , 0";
-const std::string shiftedASequence = "down 16, down 65 shift, char A, up 16";
-constexpr char HelpViewerTitle[] = "Jorvel Help";
-
-class EndToEnd : public testing::Test {
-protected:
-    static void SetUpTestSuite() { installSimulatedJoysticks(); }
-
-    void SetUp() override {
-        ZeroMemory(const_cast<SimulatedJoysticks*>(&joysticks()), sizeof(SimulatedJoysticks));
-        setPresent(0, true);
-    }
-
-    void TearDown() override { closeHelpViewers(); }
-
-    // The shell's viewer would outlive the test and hold its output open.
-    static int closeHelpViewers() {
-        int closed = 0;
-        for (HWND viewer; (viewer = FindWindowA(nullptr, HelpViewerTitle)) != nullptr; ++closed) {
-            DWORD processId = 0;
-            GetWindowThreadProcessId(viewer, &processId);
-            HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId);
-            if (process == nullptr) break;
-            TerminateProcess(process, 0);
-            WaitForSingleObject(process, DefaultTimeoutMs);
-            CloseHandle(process);
-            pumpUntil([&] { return !IsWindow(viewer); });
-        }
-        return closed;
-    }
-
-    void start(const std::string& settings) {
-        writeFile(settingsPath(), settings);
-        program_ = std::make_unique<Program>(folder_.path());
-        ASSERT_TRUE(program_->started());
-        receiver_.takeFocus();
-        ASSERT_TRUE(receiver_.hasFocus());
-        ASSERT_TRUE(waitForQueries(8)) << "no joystick queries: is WINEDLLOVERRIDES=winmm=n,b set?";
-    }
-
-    // Holds the buttons until the receiver has seen the expected events.
-    void pressUntil(uint32_t mask, const std::string& expected) {
-        setButtons(0, mask);
-        pumpUntil([&] { return receiver_.describe() == expected; });
-        EXPECT_EQ(receiver_.describe(), expected);
-    }
-
-    void releaseAll() {
-        setButtons(0, 0);
-        ASSERT_TRUE(waitForQueries(8)); // two ticks see it
-    }
-
-    std::string settingsPath() const { return folder_.file("jorvel.ini"); }
-
-    static std::string picturePath(const char* name) {
-        const std::string folder = exeFolder() + "\\screenshots";
-        CreateDirectoryA(folder.c_str(), nullptr);
-        return folder + "\\" + name;
-    }
-
-    TempFolder folder_;
-    Receiver receiver_;
-    std::unique_ptr<Program> program_;
-};
 
 TEST_F(EndToEnd, APressSendsItsKeyOnceUntilTheButtonIsReleased) {
     start(shiftedAFile);

@@ -190,11 +190,11 @@ bool copyProgramTo(const std::string& folder) {
     return CopyFileA((exeFolder() + "\\..\\jorvel.exe").c_str(), (folder + "\\jorvel.exe").c_str(), FALSE);
 }
 
-Program::Program(const std::string& workingDir) {
-    static const TempFolder programFolder;
-    static const bool copied = copyProgramTo(programFolder.path());
+Program::Program(const std::string& workingDir, const std::string& programFolder) {
+    static const TempFolder ownFolder;
+    static const bool copied = copyProgramTo(ownFolder.path());
     if (!copied) return;
-    const std::string exe = programFolder.file("jorvel.exe");
+    const std::string exe = (programFolder.empty() ? ownFolder.path() : programFolder) + "\\jorvel.exe";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     const BOOL created = CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, workingDir.c_str(),

@@ -70,7 +70,8 @@ bool copyProgramTo(const std::string& folder);
 // Wine reads it from the Unix environment, not from the Windows one a parent passes on).
 class Program {
 public:
-    explicit Program(const std::string& workingDir);
+    // programFolder: where jorvel.exe was copied; by default a folder of its own.
+    explicit Program(const std::string& workingDir, const std::string& programFolder = {});
     ~Program();
     bool started() const { return window_ != nullptr; }
     HWND window() const { return window_; }
@@ -84,6 +85,7 @@ public:
     // Exit code once the process has ended, or -1 on time-out.
     long waitForExit(DWORD timeoutMs = DefaultTimeoutMs);
     bool running() const;
+    HANDLE process() const { return process_.hProcess; }
 
 private:
     PROCESS_INFORMATION process_{};

@@ -9,8 +9,10 @@
 struct SimulatedJoysticks {
     volatile LONG presentIds; // bit n set while joystick id n answers
     volatile LONG buttonMasks[16];
-    volatile LONG queryCount;  // every joyGetPosEx call, answered or not
-    volatile LONG64 changedAt; // QueryPerformanceCounter when a mask last changed
+    volatile LONG queryCount;           // every joyGetPosEx call, answered or not
+    volatile LONG64 changedAt;          // QueryPerformanceCounter when a mask last changed
+    volatile LONG queriesSeeingButtons; // answered queries that reported a button down
+    volatile LONG plantedLoads;         // times the planted copy beside a program was loaded
 };
 
 inline constexpr char SimulatedJoysticksName[] = "Local\\JorvelSimulatedJoysticks";

@@ -19,5 +19,16 @@ extern "C" __declspec(dllexport) MMRESULT WINAPI joyGetPosEx(UINT id, LPJOYINFOE
     if (info == nullptr || info->dwSize != sizeof(JOYINFOEX)) return JOYERR_PARMS;
     if (!((state->presentIds >> id) & 1)) return JOYERR_UNPLUGGED;
     info->dwButtons = static_cast<DWORD>(state->buttonMasks[id]);
+    if (info->dwButtons != 0) InterlockedIncrement(&state->queriesSeeingButtons);
     return JOYERR_NOERROR;
 }
+
+#ifdef JORVEL_PLANTED_COPY
+// The same DLL planted beside a program: it only reports that it was loaded.
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
+    if (reason == DLL_PROCESS_ATTACH) {
+        if (SimulatedJoysticks* shared = mapSimulatedJoysticks(false)) InterlockedIncrement(&shared->plantedLoads);
+    }
+    return TRUE;
+}
+#endif
