@@ -1,5 +1,5 @@
 # The two commands a fresh machine needs: `make run` and `make test`.
-.PHONY: all setup host windows windows-tests test run dist clean
+.PHONY: all setup host windows windows-tests fuzz-build test run dist fuzz bench clean
 
 # Windows tests run as the i686 product's own build where this kernel runs 32-bit
 # code, otherwise as the same sources built for x86_64 under wine64.
@@ -29,8 +29,13 @@ ifneq ($(TEST_PRESET),windows)
 	@cmake --build --preset $(TEST_PRESET)
 endif
 
-test: host windows-tests
+fuzz-build: setup
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+
+test: host windows-tests fuzz-build
 	ctest --preset host
+	ctest --preset fuzz
 	tools/check-exe build/windows/jorvel.exe
 	tools/with-wine build/$(TEST_PRESET) $(TEST_ARCH) ctest --preset $(TEST_PRESET)
 
@@ -40,6 +45,13 @@ run: windows-tests
 # The release zip for Windows users: build/dist/jorvel.zip.
 dist: windows
 	@tools/make-dist build/windows build/dist/jorvel.zip
+
+# Fuzzes the settings scanner for FUZZ_SECONDS, keeping what it learns in build/fuzz/corpus.
+FUZZ_SECONDS ?= 600
+fuzz: fuzz-build
+	@mkdir -p build/fuzz/corpus
+	build/fuzz/tests/fuzz/settings_text_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=256 -print_final_stats=1 \
+		build/fuzz/corpus tests/fuzz/corpus
 
 clean:
 	rm -rf build
