@@ -53,5 +53,9 @@ fuzz: fuzz-build
 	build/fuzz/tests/fuzz/settings_text_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=256 -print_final_stats=1 \
 		build/fuzz/corpus tests/fuzz/corpus
 
+# Takes the measured figures and writes them to bench/RESULTS.md.
+bench: windows-tests windows
+	@bench/run $(TEST_PRESET) $(TEST_ARCH)
+
 clean:
 	rm -rf build
