@@ -14,31 +14,32 @@ public:
     void keyEvent(uint8_t vk, bool keyUp) override { benchmark::DoNotOptimize(vk + keyUp); }
 };
 
-void pollTickWithoutPresses(benchmark::State& state) {
-    resetScriptedJoysticks();
-    scriptedJoysticks[0].present = true;
+// One joystick present with no button down, the example mapping, keys sent nowhere.
+struct TickRig {
+    TickRig() {
+        resetScriptedJoysticks();
+        scriptedJoysticks[0].present = true;
+    }
     const MappingSettings settings = exampleRecord();
     JoystickPoller poller;
     NullSink sink;
-    KeySender sender(sink);
-    PressDispatcher dispatcher(poller, sender);
+    KeySender sender{sink};
+    PressDispatcher dispatcher{poller, sender};
+};
+
+void pollTickWithoutPresses(benchmark::State& state) {
+    TickRig rig;
     for (auto _ : state)
-        dispatcher.pollTick(settings);
+        rig.dispatcher.pollTick(rig.settings);
 }
 
 // Every other tick presses all four buttons, so each of those ticks sends four keys.
 void pollTickWithPresses(benchmark::State& state) {
-    resetScriptedJoysticks();
-    scriptedJoysticks[0].present = true;
-    const MappingSettings settings = exampleRecord();
-    JoystickPoller poller;
-    NullSink sink;
-    KeySender sender(sink);
-    PressDispatcher dispatcher(poller, sender);
+    TickRig rig;
     uint32_t tick = 0;
     for (auto _ : state) {
         scriptedJoysticks[0].mask = (++tick & 1) ? 0xF : 0;
-        dispatcher.pollTick(settings);
+        rig.dispatcher.pollTick(rig.settings);
     }
 }
 
