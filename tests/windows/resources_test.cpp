@@ -254,10 +254,14 @@ TEST(Resources, IconGroupHasBothSizesAt24Bits) {
 }
 
 TEST(Resources, VersionBlock) {
-    DWORD size = 0;
-    const BYTE* block = resourceBytes(RT_VERSION, 1, &size);
-    ASSERT_NE(block, nullptr);
-    std::vector<BYTE> copy(block, block + size);
+    // Through GetFileVersionInfoA: the A queries write converted strings into room after
+    // the block that only its size includes, so a bare copy of the resource would overflow.
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    const DWORD size = GetFileVersionInfoSizeA(exe, nullptr);
+    ASSERT_NE(size, 0u);
+    std::vector<BYTE> copy(size);
+    ASSERT_TRUE(GetFileVersionInfoA(exe, 0, size, copy.data()));
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueA(copy.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
