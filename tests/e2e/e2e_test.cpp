@@ -8,6 +8,13 @@ using namespace e2e;
 
 namespace {
 
+bool waitForPopupMenu() {
+    return pumpUntil([] {
+        HWND menu = FindWindowA("#32768", nullptr);
+        return menu != nullptr && IsWindowVisible(menu);
+    });
+}
+
 TEST_F(EndToEnd, APressSendsItsKeyOnceUntilTheButtonIsReleased) {
     start(shiftedAFile);
 
@@ -118,6 +125,23 @@ TEST_F(EndToEnd, AboutIgnoresEscapeAndHelpWithoutItsFileSaysNothing) {
         EXPECT_TRUE(caption != "Error" && caption != "Error!") << "the program's own message box: " << caption;
     }
     EXPECT_TRUE(program_->running());
+}
+
+TEST_F(EndToEnd, TheRightButtonMenuOpensAndItsMnemonicsWork) {
+    start(shiftedAFile);
+    program_->trayEvent(WM_RBUTTONDOWN);
+    ASSERT_TRUE(waitForPopupMenu());
+    typeKey('A'); // "&About"
+    HWND about = program_->waitForDialog(IDC_ABOUT_TEXT);
+    ASSERT_NE(about, nullptr);
+    PostMessageA(about, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(pumpUntil([&] { return !IsWindow(about); }));
+
+    program_->trayEvent(WM_RBUTTONDOWN);
+    ASSERT_TRUE(waitForPopupMenu());
+    typeKey('X'); // "E&xit"
+    EXPECT_EQ(program_->waitForExit(), 0);
+    EXPECT_EQ(readFile(settingsPath()), shiftedAFile);
 }
 
 TEST_F(EndToEnd, HelpOpensTheHelpFileFromTheWorkingDirectory) {
