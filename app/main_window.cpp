@@ -6,6 +6,7 @@
 #include "input/joystick_poller.h"
 #include "input/keybd_event_sink.h"
 #include "res/resource_ids.h"
+#include "ui/failure_boxes.h"
 
 namespace {
 
@@ -22,9 +23,7 @@ UINT taskbarCreatedMessage = 0;
 
 void create(HWND window) {
     taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
-    if (SetTimer(window, PollTimer, PollPeriodMs, nullptr) == 0) {
-        MessageBoxA(window, "Could not SetTimer()!", "Error", MB_OK | MB_ICONWARNING);
-    }
+    if (SetTimer(window, PollTimer, PollPeriodMs, nullptr) == 0) reportTimerFailure(window);
     loadSettings();
     addTrayIcon(window);
 }

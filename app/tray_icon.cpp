@@ -6,6 +6,7 @@
 
 #include "res/resource_ids.h"
 #include "ui/config_dialog.h"
+#include "ui/failure_boxes.h"
 
 namespace {
 
@@ -16,10 +17,6 @@ void fillIdentity(NOTIFYICONDATAA& icon, HWND mainWindow) {
     icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
     icon.hWnd = mainWindow;
     icon.uID = TrayIconId;
-}
-
-void reportDialogFailure(HWND mainWindow) {
-    MessageBoxA(mainWindow, "Dialog failed!", "Error", MB_OK | MB_ICONINFORMATION);
 }
 
 void openConfigDialog(HWND mainWindow) {

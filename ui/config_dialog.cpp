@@ -5,6 +5,7 @@
 #include "input/joystick_poller.h"
 #include "input/key_char_mapper.h"
 #include "res/resource_ids.h"
+#include "ui/failure_boxes.h"
 #include "ui/special_key_dialog.h"
 
 uint8_t ConfigDialogOpen = 0;
@@ -50,7 +51,7 @@ void fillJoystickList(HWND dialog) {
         const LRESULT index =
             SendDlgItemMessageA(dialog, IDC_JOYSTICK_LIST, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
         SendDlgItemMessageA(dialog, IDC_JOYSTICK_LIST, CB_SETITEMDATA, index, ids[i]);
-        if (mappingSettings.joystickId != Unset && ids[i] == mappingSettings.joystickId) {
+        if (ids[i] == mappingSettings.joystickId) {
             SendDlgItemMessageA(dialog, IDC_JOYSTICK_LIST, CB_SETCURSEL, index, 0);
         }
     }
@@ -67,9 +68,7 @@ void initialise(HWND dialog) {
         dialogWorkingCopy.shiftFlags[i] = mappingSettings.slots[i].shiftFlag;
     }
 
-    if (SetTimer(dialog, CaptureTimer, CapturePeriodMs, nullptr) == 0) {
-        MessageBoxA(dialog, "Could not SetTimer()!", "Error", MB_OK | MB_ICONWARNING);
-    }
+    if (SetTimer(dialog, CaptureTimer, CapturePeriodMs, nullptr) == 0) reportTimerFailure(dialog);
 
     for (int slot = 1; slot <= SlotCount; ++slot) {
         SendDlgItemMessageA(dialog, buttonField(slot), EM_LIMITTEXT, 2, 0);
@@ -106,7 +105,7 @@ void chooseSpecialKey(HWND dialog, int slot) {
     const INT_PTR chosen = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SPECIAL_KEY), dialog,
                                            SpecialKeyDialogProc, slot);
     if (chosen == -1) {
-        MessageBoxA(dialog, "Dialog failed!", "Error", MB_OK | MB_ICONINFORMATION);
+        reportDialogFailure(dialog);
     } else if (chosen != 0) {
         setField(dialog, keyField(slot), SpecialKeyMarker);
         dialogWorkingCopy.virtualKeys[slot - 1] = static_cast<int32_t>(chosen);
