@@ -27,12 +27,6 @@ double counterMs(LONG64 ticks) {
     return 1000.0 * static_cast<double>(ticks) / static_cast<double>(frequency.QuadPart);
 }
 
-LONG64 now() {
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return counter.QuadPart;
-}
-
 double percentile(std::vector<double> sorted, double p) {
     const size_t index = static_cast<size_t>(p * static_cast<double>(sorted.size() - 1) + 0.5);
     return sorted[std::min(index, sorted.size() - 1)];
@@ -46,9 +40,9 @@ int measureLatency(Receiver& receiver, int presses) {
         // From just after a tick, wait a random part of the 10 ms period, then press.
         const LONG before = joysticks().queryCount;
         if (!pumpUntil([&] { return joysticks().queryCount != before && joysticks().queryCount % 4 == 0; })) break;
-        const LONG64 start = now();
+        const LONG64 start = performanceCounter();
         const double wait = phase(random);
-        while (counterMs(now() - start) < wait) {
+        while (counterMs(performanceCounter() - start) < wait) {
         }
         const size_t seen = receiver.events().size();
         setButtons(0, 1);
@@ -85,9 +79,9 @@ int measureIdle(const Program& program, int seconds) {
     pumpFor(1000); // past start-up
     const LONG queriesBefore = joysticks().queryCount;
     const double cpuBefore = cpuSeconds(program.process());
-    const LONG64 start = now();
+    const LONG64 start = performanceCounter();
     pumpFor(static_cast<DWORD>(seconds) * 1000);
-    const double wallSeconds = counterMs(now() - start) / 1000.0;
+    const double wallSeconds = counterMs(performanceCounter() - start) / 1000.0;
     const double cpu = cpuSeconds(program.process()) - cpuBefore;
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof memory;

@@ -1,7 +1,8 @@
 #pragma once
 
 // Drives the real program from another process, the way the shell and the user do: the
-// simulated joystick, a receiver window that holds the focus, and messages to the program.
+// simulated joystick, a receiver window that holds the focus (tests/support), and messages
+// to the program.
 #include <windows.h>
 
 #include <cstdint>
@@ -11,10 +12,9 @@
 
 #include "tests/e2e/simulated_joystick.h"
 #include "tests/support/files.h"
+#include "tests/support/key_receiver.h"
 
 namespace e2e {
-
-inline constexpr DWORD DefaultTimeoutMs = 5000;
 
 std::string exeFolder();
 
@@ -27,39 +27,8 @@ SimulatedJoysticks& joysticks();
 void setButtons(int joystickId, uint32_t mask);
 void setPresent(int joystickId, bool present);
 
-// Handles this thread's messages until done() holds or the time is up; gives done().
-bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs = DefaultTimeoutMs);
-void pumpFor(DWORD ms);
 // Waits until the program has queried the joystick at least count more times.
 bool waitForQueries(int count);
-
-struct KeyEvent {
-    UINT message;
-    WPARAM code;
-    bool shift;
-    LONG64 at; // QueryPerformanceCounter
-};
-
-// A visible window of this process that holds the keyboard focus and records, in order,
-// every key message it gets.
-class Receiver {
-public:
-    Receiver();
-    ~Receiver();
-    HWND window() const { return window_; }
-    void takeFocus();
-    bool hasFocus() const;
-    // "down 16, down 65 shift, char A, up 16" style, for exact comparisons.
-    std::string describe() const;
-    std::string typedText() const;
-    const std::vector<KeyEvent>& events() const { return events_; }
-    void clear() { events_.clear(); }
-
-private:
-    static LRESULT CALLBACK proc(HWND, UINT, WPARAM, LPARAM);
-    HWND window_ = nullptr;
-    std::vector<KeyEvent> events_;
-};
 
 // Copies the built jorvel.exe into a folder.
 bool copyProgramTo(const std::string& folder);

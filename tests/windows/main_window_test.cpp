@@ -8,6 +8,7 @@
 #include "core/mapping_settings.h"
 #include "core/settings_file.h"
 #include "res/resource_ids.h"
+#include "tests/support/key_receiver.h"
 #include "tests/support/scripted_joystick.h"
 #include "tests/support/temp_working_dir.h"
 
@@ -32,14 +33,6 @@ protected:
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
         }
     }
-    void pumpUntil(bool (*done)()) {
-        for (DWORD start = GetTickCount(); !done() && GetTickCount() - start < 3000;) {
-            MSG message;
-            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-                DispatchMessageA(&message);
-            Sleep(1);
-        }
-    }
     static bool iconPresent(HWND window) {
         NOTIFYICONDATAA icon{};
         icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
@@ -55,7 +48,7 @@ protected:
 TEST_F(MainWindow, StaysHiddenAndTheFirstTickSeesTheLoadedSettings) {
     EXPECT_FALSE(IsWindowVisible(window_));
     EXPECT_EQ(scriptedQueryCount, 0) << "no tick before the loop runs";
-    pumpUntil([] { return scriptedQueryCount > 0; });
+    pumpUntil([] { return scriptedQueryCount > 0; }, 3000);
     EXPECT_EQ(scriptedFirstQueriedJoystick, 5);
 }
 
@@ -88,7 +81,7 @@ TEST_F(MainWindow, EndOfSessionSavesWhileTheProgramGoesOn) {
     EXPECT_EQ(readFile(SettingsFileName), savedFile);
     EXPECT_TRUE(IsWindow(window_));
     const int before = scriptedQueryCount;
-    pumpUntil([] { return scriptedQueryCount > 0; });
+    pumpUntil([] { return scriptedQueryCount > 0; }, 3000);
     EXPECT_GT(scriptedQueryCount, before) << "the poll timer keeps running";
 }
 

@@ -6,6 +6,7 @@
 
 #include "input/joystick_poller.h"
 #include "input/keybd_event_sink.h"
+#include "tests/support/key_receiver.h"
 
 namespace {
 
@@ -20,49 +21,16 @@ TEST(JoystickWin32, WithoutAJoystickEveryQueryFails) {
     }
 }
 
-std::string received;
-
-LRESULT CALLBACK receiverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-        received += std::to_string(wParam) + (message == WM_KEYUP ? "u " : "d ");
-        return 0;
-    case WM_CHAR:
-        received += std::string("'") + static_cast<char>(wParam) + "' ";
-        return 0;
-    default:
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-}
-
 TEST(KeybdEventSink, ShiftWrappedKeyReachesTheFocusedWindow) {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = receiverProc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "JorvelSinkReceiver";
-    RegisterClassA(&windowClass);
-    HWND window = CreateWindowExA(0, "JorvelSinkReceiver", "receiver", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
-                                  nullptr, nullptr, windowClass.hInstance, nullptr);
-    ASSERT_NE(window, nullptr);
-    SetForegroundWindow(window);
-    SetFocus(window);
-
+    Receiver receiver;
+    ASSERT_TRUE(receiver.hasFocus());
     KeybdEventSink sink;
     KeySender sender(sink);
     sender.sendKey(65, true);
 
-    const std::string expected = "16d 65d 'A' 16u ";
-    for (DWORD start = GetTickCount(); received.size() < expected.size() && GetTickCount() - start < 5000;) {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        Sleep(5);
-    }
-    DestroyWindow(window);
-    EXPECT_EQ(received, expected);
+    const std::string expected = "down 16, down 65 shift, char A, up 16";
+    pumpUntil([&] { return receiver.describe().size() >= expected.size(); });
+    EXPECT_EQ(receiver.describe(), expected);
 }
 
 } // namespace
