@@ -11,8 +11,6 @@ namespace {
 // Buttons 1 to 4 type a, b, c and d.
 const std::string abcdFile =
     "[Joystick]\r\n0\r\n\r\n[Key Settings]\r\n1 : 65 , 0\r\n2 : 66 , 0\r\n3 : 67 , 0\r\n4 : 68 , 0";
-const std::string initialFile =
-    "[Joystick]\r\n-1\r\n\r\n[Key Settings]\r\n-1 : -1 , 0\r\n-1 : -1 , 0\r\n-1 : -1 , 0\r\n-1 : -1 , 0";
 
 int keyDownCount(const Receiver& receiver) {
     int count = 0;

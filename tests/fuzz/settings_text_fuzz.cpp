@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "core/settings_text.h"
+#include "tests/support/settings_fields.h"
 
 namespace {
 
@@ -20,17 +21,6 @@ bool hasLongDigitRun(const char* text) {
     return false;
 }
 
-bool sameRecord(const MappingSettings& a, const MappingSettings& b) {
-    if (a.joystickId != b.joystickId) return false;
-    for (int i = 0; i < SlotCount; ++i) {
-        if (a.slots[i].buttonNumber != b.slots[i].buttonNumber || a.slots[i].virtualKey != b.slots[i].virtualKey ||
-            a.slots[i].shiftFlag != b.slots[i].shiftFlag) {
-            return false;
-        }
-    }
-    return true;
-}
-
 void checkAgainstSscanf(const uint8_t* data, size_t size) {
     char text[SettingsFileLimit + 1] = {};
     std::memcpy(text, data, size < SettingsFileLimit ? size : SettingsFileLimit);
@@ -39,14 +29,7 @@ void checkAgainstSscanf(const uint8_t* data, size_t size) {
     MappingSettings scanned;
     parseSettingsText(text, scanned);
 
-    int v[13] = {-1, -1, -1, 0, -1, -1, 0, -1, -1, 0, -1, -1, 0};
-    std::sscanf(text, SettingsTemplate, &v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8], &v[9], &v[10],
-                &v[11], &v[12]);
-    MappingSettings expected;
-    expected.joystickId = v[0];
-    for (int i = 0; i < SlotCount; ++i)
-        expected.slots[i] = {v[1 + 3 * i], v[2 + 3 * i], static_cast<uint8_t>(v[3 + 3 * i])};
-
+    const MappingSettings expected = scannedByLibrary(text, MappingSettings{});
     if (!sameRecord(scanned, expected)) {
         std::fprintf(stderr, "scanner and sscanf differ on: \"%s\"\n", text);
         std::abort();

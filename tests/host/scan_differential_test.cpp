@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/settings_text.h"
+#include "tests/support/settings_fields.h"
 
 // The scanner must leave every field exactly as the C library's sscanf does with the
 // same template, on canonical, reshaped, cut and corrupted texts alike.
@@ -87,24 +88,6 @@ void keepNumbersInRange(std::string& text) {
     }
 }
 
-MappingSettings scannedByLibrary(const std::string& text, const MappingSettings& start) {
-    int v[13];
-    v[0] = start.joystickId;
-    for (int i = 0; i < SlotCount; ++i) {
-        v[1 + 3 * i] = start.slots[i].buttonNumber;
-        v[2 + 3 * i] = start.slots[i].virtualKey;
-        v[3 + 3 * i] = start.slots[i].shiftFlag;
-    }
-    std::sscanf(text.c_str(), SettingsTemplate, &v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8], &v[9],
-                &v[10], &v[11], &v[12]);
-    MappingSettings result;
-    result.joystickId = v[0];
-    for (int i = 0; i < SlotCount; ++i) {
-        result.slots[i] = {v[1 + 3 * i], v[2 + 3 * i], static_cast<uint8_t>(v[3 + 3 * i])};
-    }
-    return result;
-}
-
 TEST(ScanDifferential, MatchesTheCLibraryOnGeneratedTexts) {
     std::mt19937 rng(20261206);
     MappingSettings start;
@@ -118,17 +101,11 @@ TEST(ScanDifferential, MatchesTheCLibraryOnGeneratedTexts) {
         if (round % 4 != 0) corrupt(text, rng);
         keepNumbersInRange(text);
 
-        const MappingSettings expected = scannedByLibrary(text, start);
+        const MappingSettings expected = scannedByLibrary(text.c_str(), start);
         MappingSettings actual = start;
         parseSettingsText(text.c_str(), actual);
 
-        bool same = actual.joystickId == expected.joystickId;
-        for (int i = 0; i < SlotCount; ++i) {
-            same = same && actual.slots[i].buttonNumber == expected.slots[i].buttonNumber &&
-                   actual.slots[i].virtualKey == expected.slots[i].virtualKey &&
-                   actual.slots[i].shiftFlag == expected.slots[i].shiftFlag;
-        }
-        if (!same) {
+        if (!sameRecord(actual, expected)) {
             ++mismatches;
             ADD_FAILURE() << "round " << round << " differs on text: " << testing::PrintToString(text);
         }

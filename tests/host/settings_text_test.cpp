@@ -5,26 +5,14 @@
 
 #include "core/settings_text.h"
 #include "tests/support/example_settings.h"
+#include "tests/support/settings_fields.h"
 
 namespace {
 
-const std::string initialFile =
-    "[Joystick]\r\n-1\r\n\r\n[Key Settings]\r\n-1 : -1 , 0\r\n-1 : -1 , 0\r\n-1 : -1 , 0\r\n-1 : -1 , 0";
-
-// Fields in file order, so that expectations can say "the first n fields loaded".
-void fields(const MappingSettings& s, int32_t (&out)[13]) {
-    out[0] = s.joystickId;
-    for (int i = 0; i < SlotCount; ++i) {
-        out[1 + 3 * i] = s.slots[i].buttonNumber;
-        out[2 + 3 * i] = s.slots[i].virtualKey;
-        out[3 + 3 * i] = s.slots[i].shiftFlag;
-    }
-}
-
 void expectSame(const MappingSettings& actual, const MappingSettings& expected, const std::string& context) {
     int32_t a[13], e[13];
-    fields(actual, a);
-    fields(expected, e);
+    settingsFields(actual, a);
+    settingsFields(expected, e);
     for (int i = 0; i < 13; ++i)
         EXPECT_EQ(a[i], e[i]) << context << ", field " << i;
 }
@@ -112,12 +100,12 @@ TEST_P(SettingsTextDamaged, LoadsFieldsBeforeTheFirstMismatchOnly) {
     parseSettingsText(c.text.c_str(), loaded);
 
     int32_t expected[13], example[13];
-    fields(sentinel(), expected);
-    fields(exampleRecord(), example);
+    settingsFields(sentinel(), expected);
+    settingsFields(exampleRecord(), example);
     for (int i = 0; i < c.fieldsLoaded; ++i)
         expected[i] = example[i];
     int32_t actual[13];
-    fields(loaded, actual);
+    settingsFields(loaded, actual);
     for (int i = 0; i < 13; ++i)
         EXPECT_EQ(actual[i], expected[i]) << "field " << i;
 }

@@ -17,3 +17,7 @@ inline MappingSettings exampleRecord() {
 
 inline const std::string exampleFile =
     "[Joystick]\r\n0\r\n\r\n[Key Settings]\r\n1 : 90 , 0\r\n2 : 65 , 1\r\n3 : 13 , 0\r\n4 : 38 , 0";
+
+// A record with its initial values, as saved.
+inline const std::string initialFile =
+    "[Joystick]\r\n-1\r\n\r\n[Key Settings]\r\n-1 : -1 , 0\r\n-1 : -1 , 0\r\n-1 : -1 , 0\r\n-1 : -1 , 0";
