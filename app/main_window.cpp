@@ -13,10 +13,11 @@ namespace {
 constexpr UINT_PTR PollTimer = 2;
 constexpr UINT PollPeriodMs = 10;
 
-JoystickPoller joystickPoller;
-KeybdEventSink keybdEventSink;
-KeySender keySender(keybdEventSink);
-PressDispatcher pressDispatcher(joystickPoller, keySender);
+// Constant-initialised: no start-up code runs constructors in this program.
+constinit JoystickPoller joystickPoller;
+constinit KeybdEventSink keybdEventSink;
+constinit KeySender keySender(keybdEventSink);
+constinit PressDispatcher pressDispatcher(joystickPoller, keySender);
 
 // Sent to every top-level window when the notification area is re-created.
 UINT taskbarCreatedMessage = 0;

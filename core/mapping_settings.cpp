@@ -1,4 +1,4 @@
 #include "core/mapping_settings.h"
 
-MappingSettings mappingSettings;
-DialogWorkingCopy dialogWorkingCopy;
+constinit MappingSettings mappingSettings;
+constinit DialogWorkingCopy dialogWorkingCopy;

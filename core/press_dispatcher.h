@@ -26,7 +26,7 @@ protected:
 
 class KeySender {
 public:
-    explicit KeySender(KeyEventSink& sink) : sink_(sink) {}
+    constexpr explicit KeySender(KeyEventSink& sink) : sink_(sink) {}
 
     // Key-down only for the mapped key; only the Shift wrap is released.
     void sendKey(int32_t virtualKey, bool shift);
@@ -37,7 +37,7 @@ private:
 
 class PressDispatcher {
 public:
-    PressDispatcher(ButtonStateSource& buttons, KeySender& sender) : buttons_(buttons), sender_(sender) {}
+    constexpr PressDispatcher(ButtonStateSource& buttons, KeySender& sender) : buttons_(buttons), sender_(sender) {}
 
     // One poll of the four slots; sends a slot's key on a released-to-pressed edge.
     void pollTick(const MappingSettings& settings);
