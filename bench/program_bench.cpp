@@ -1,6 +1,8 @@
 // Figures taken on the real jorvel.exe under Wine, with the simulated joystick:
 //   program_bench latency [presses]   press-to-keystroke latency
 //   program_bench idle [seconds]      CPU time and memory while nothing is pressed
+//   program_bench startup [rounds]    start-up time of jorvel.exe and of the same program
+//                                     linked with the C runtime, interleaved
 // Prints key=value lines for bench/run.
 #include <windows.h>
 #include <psapi.h>
@@ -110,13 +112,64 @@ int measureIdle(const Program& program, int seconds) {
     return 0;
 }
 
+// From CreateProcessA to the moment the program's hidden main window exists (found by
+// FindWindowExA, polled without sleeping); then the program is ended with WM_CLOSE.
+double startupMs(const std::string& exe, const std::string& workingDir) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    const LONG64 start = performanceCounter();
+    if (!CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, workingDir.c_str(), &startup,
+                        &process)) {
+        return -1;
+    }
+    HWND window = nullptr;
+    while (window == nullptr && WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
+        for (HWND found = nullptr; (found = FindWindowExA(nullptr, found, "myWindowClass", nullptr)) != nullptr;) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(found, &owner);
+            if (owner == process.dwProcessId) window = found;
+        }
+    }
+    const double elapsed = counterMs(performanceCounter() - start);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    WaitForSingleObject(process.hProcess, 10000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return window != nullptr ? elapsed : -1;
+}
+
+int measureStartup(int rounds) {
+    TempFolder folder;
+    const std::string exes[2] = {exeFolder() + "\\..\\jorvel.exe", exeFolder() + "\\jorvel_with_crt.exe"};
+    const char* names[2] = {"startup_without_crt", "startup_with_crt"};
+    std::vector<double> times[2];
+    for (int round = 0; round < rounds; ++round) {
+        for (int k = 0; k < 2; ++k) {
+            const int which = (round + k) % 2; // alternate which one goes first
+            const double ms = startupMs(exes[which], folder.path());
+            if (ms < 0) return std::printf("error=%s did not start\n", exes[which].c_str()), 1;
+            times[which].push_back(ms);
+        }
+    }
+    std::printf("startup_rounds=%d\n", rounds);
+    for (int which = 0; which < 2; ++which) {
+        std::sort(times[which].begin(), times[which].end());
+        std::printf("%s_ms=%.1f %.1f %.1f %.1f %.1f\n", names[which], times[which].front(),
+                    percentile(times[which], 0.25), percentile(times[which], 0.5), percentile(times[which], 0.75),
+                    times[which].back());
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     const bool latency = argc > 1 && lstrcmpA(argv[1], "latency") == 0;
     const bool idle = argc > 1 && lstrcmpA(argv[1], "idle") == 0;
+    if (argc > 1 && lstrcmpA(argv[1], "startup") == 0) return measureStartup(argc > 2 ? std::atoi(argv[2]) : 20);
     if (!latency && !idle) {
-        std::printf("usage: program_bench latency [presses] | idle [seconds]\n");
+        std::printf("usage: program_bench latency [presses] | idle [seconds] | startup [rounds]\n");
         return 2;
     }
     const int amount = argc > 2 ? std::atoi(argv[2]) : (latency ? 500 : 30);
