@@ -49,6 +49,7 @@ test: host windows-tests fuzz-build reproducible
 	ctest --preset fuzz
 	tools/check-exe build/windows/jorvel.exe
 	tools/check-exe build/windows64/jorvel.exe
+	tools/test-ratio
 	tools/with-wine build/$(TEST_PRESET) $(TEST_ARCH) ctest --preset $(TEST_PRESET)
 
 run: windows-tests

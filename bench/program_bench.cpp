@@ -1,9 +1,10 @@
 // Figures taken on the real jorvel.exe under Wine, with the simulated joystick:
 //   program_bench latency [presses]   press-to-keystroke latency
+//   program_bench storm [presses]     presses two ticks apart: keystrokes delivered / sent
 //   program_bench idle [seconds]      CPU time and memory while nothing is pressed
 //   program_bench startup [rounds]    start-up time of jorvel.exe and of the same program
 //                                     linked with the C runtime, interleaved
-// Prints key=value lines for bench/run.
+// Prints key=value lines for bench/run; exits non-zero when a figure could not be taken.
 #include <windows.h>
 #include <psapi.h>
 
@@ -19,9 +20,15 @@ using namespace e2e;
 
 namespace {
 
-// Button 1 types z, without Shift, so the first key-down is the mapped key itself.
+// Buttons 1 to 4 type a, b, c and d, without Shift, so each press is one key-down.
 const char benchSettings[] =
-    "[Joystick]\r\n0\r\n\r\n[Key Settings]\r\n1 : 90 , 0\r\n-1 : -1 , 0\r\n-1 : -1 , 0\r\n-1 : -1 , 0";
+    "[Joystick]\r\n0\r\n\r\n[Key Settings]\r\n1 : 65 , 0\r\n2 : 66 , 0\r\n3 : 67 , 0\r\n4 : 68 , 0";
+
+LONG64 counter() {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return now.QuadPart;
+}
 
 double counterMs(LONG64 ticks) {
     LARGE_INTEGER frequency;
@@ -29,32 +36,31 @@ double counterMs(LONG64 ticks) {
     return 1000.0 * static_cast<double>(ticks) / static_cast<double>(frequency.QuadPart);
 }
 
-double percentile(std::vector<double> sorted, double p) {
+double percentile(const std::vector<double>& sorted, double p) {
     const size_t index = static_cast<size_t>(p * static_cast<double>(sorted.size() - 1) + 0.5);
     return sorted[std::min(index, sorted.size() - 1)];
 }
 
-int measureLatency(Receiver& receiver, int presses) {
+// From the simulated joystick's mask change to the receiver's WM_KEYDOWN, the press made
+// at a random phase of the program's 10 ms tick.
+int measureLatency(int presses) {
     std::mt19937 random(20261206);
     std::uniform_real_distribution<double> phase(0.0, 10.0);
     std::vector<double> latencies;
     for (int press = 0; press < presses; ++press) {
-        // From just after a tick, wait a random part of the 10 ms period, then press.
-        const LONG before = joysticks().queryCount;
-        if (!pumpUntil([&] { return joysticks().queryCount != before && joysticks().queryCount % 4 == 0; })) break;
-        const LONG64 start = performanceCounter();
+        const LONG before = joysticks().queries;
+        if (!pumpUntil([&] { return joysticks().queries != before && joysticks().queries % 4 == 0; })) break;
+        const LONG64 tickSeen = counter();
         const double wait = phase(random);
-        while (counterMs(performanceCounter() - start) < wait) {
+        while (counterMs(counter() - tickSeen) < wait) {
         }
-        const size_t seen = receiver.events().size();
-        setButtons(0, 1);
-        if (!pumpUntil([&] { return receiver.events().size() > seen; })) break;
-        const KeyEvent& keyDown = receiver.events()[seen];
-        if (keyDown.message != WM_KEYDOWN || keyDown.code != 90) break;
-        latencies.push_back(counterMs(keyDown.at - joysticks().changedAt));
-        setButtons(0, 0);
-        waitForQueries(8);
-        receiver.clear();
+        keysReceived.clear();
+        const LONG64 pressed = counter();
+        InterlockedExchange(&joysticks().masks[0], 1);
+        if (!pumpUntil([] { return !keysReceived.empty(); })) break;
+        latencies.push_back(counterMs(counter() - pressed));
+        if (keysReceived != "v65") break;
+        e2e::press(0);
     }
     if (latencies.size() != static_cast<size_t>(presses)) {
         std::printf("error=only %zu of %d presses arrived as expected\n", latencies.size(), presses);
@@ -68,6 +74,24 @@ int measureLatency(Receiver& receiver, int presses) {
     return 0;
 }
 
+// Each press held for two ticks and released for two, buttons 1 to 4 in turn.
+int measureStorm(int presses) {
+    keysReceived.clear();
+    std::string expected;
+    for (int press = 0; press < presses; ++press) {
+        const int button = press % 4;
+        e2e::press(1u << button);
+        e2e::press(0);
+        expected += (expected.empty() ? "v" : " v") + std::to_string(65 + button);
+    }
+    int delivered = 0;
+    for (size_t at = keysReceived.find('v'); at != std::string::npos; at = keysReceived.find('v', at + 1))
+        ++delivered;
+    std::printf("storm_sent=%d\nstorm_delivered=%d\nstorm_in_order=%d\n", presses, delivered,
+                keysReceived == expected ? 1 : 0);
+    return delivered == presses && keysReceived == expected ? 0 : 1;
+}
+
 double cpuSeconds(HANDLE process) {
     FILETIME created, exited, kernel, user;
     if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) return -1;
@@ -77,18 +101,23 @@ double cpuSeconds(HANDLE process) {
     return seconds(kernel) + seconds(user);
 }
 
+void pumpFor(DWORD ms) {
+    const DWORD start = GetTickCount();
+    pumpUntil([&] { return GetTickCount() - start >= ms; }, ms + 1000);
+}
+
 int measureIdle(const Program& program, int seconds) {
     pumpFor(1000); // past start-up
-    const LONG queriesBefore = joysticks().queryCount;
-    const double cpuBefore = cpuSeconds(program.process());
-    const LONG64 start = performanceCounter();
+    const LONG queriesBefore = joysticks().queries;
+    const double cpuBefore = cpuSeconds(program.process.hProcess);
+    const LONG64 start = counter();
     pumpFor(static_cast<DWORD>(seconds) * 1000);
-    const double wallSeconds = counterMs(performanceCounter() - start) / 1000.0;
-    const double cpu = cpuSeconds(program.process()) - cpuBefore;
+    const double wallSeconds = counterMs(counter() - start) / 1000.0;
+    const double cpu = cpuSeconds(program.process.hProcess) - cpuBefore;
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof memory;
-    GetProcessMemoryInfo(program.process(), &memory, sizeof memory);
-    std::printf("idle_seconds=%.1f\nidle_ticks=%ld\n", wallSeconds, (joysticks().queryCount - queriesBefore) / 4);
+    GetProcessMemoryInfo(program.process.hProcess, &memory, sizeof memory);
+    std::printf("idle_seconds=%.1f\nidle_ticks=%ld\n", wallSeconds, (joysticks().queries - queriesBefore) / 4);
     std::printf("idle_cpu_seconds_windows=%.3f\n", cpu);
     std::printf("idle_working_set_kb=%lu\n", static_cast<unsigned long>(memory.WorkingSetSize / 1024));
     std::printf("idle_private_kb=%lu\n", static_cast<unsigned long>(memory.PagefileUsage / 1024));
@@ -118,7 +147,7 @@ double startupMs(const std::string& exe, const std::string& workingDir) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    const LONG64 start = performanceCounter();
+    const LONG64 start = counter();
     if (!CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, workingDir.c_str(), &startup,
                         &process)) {
         return -1;
@@ -131,7 +160,7 @@ double startupMs(const std::string& exe, const std::string& workingDir) {
             if (owner == process.dwProcessId) window = found;
         }
     }
-    const double elapsed = counterMs(performanceCounter() - start);
+    const double elapsed = counterMs(counter() - start);
     PostMessageA(window, WM_CLOSE, 0, 0);
     WaitForSingleObject(process.hProcess, 10000);
     CloseHandle(process.hThread);
@@ -140,14 +169,14 @@ double startupMs(const std::string& exe, const std::string& workingDir) {
 }
 
 int measureStartup(int rounds) {
-    TempFolder folder;
+    const std::string folder = makeTempFolder();
     const std::string exes[2] = {exeFolder() + "\\..\\jorvel.exe", exeFolder() + "\\jorvel_with_crt.exe"};
     const char* names[2] = {"startup_without_crt", "startup_with_crt"};
     std::vector<double> times[2];
     for (int round = 0; round < rounds; ++round) {
         for (int k = 0; k < 2; ++k) {
             const int which = (round + k) % 2; // alternate which one goes first
-            const double ms = startupMs(exes[which], folder.path());
+            const double ms = startupMs(exes[which], folder);
             if (ms < 0) return std::printf("error=%s did not start\n", exes[which].c_str()), 1;
             times[which].push_back(ms);
         }
@@ -165,23 +194,20 @@ int measureStartup(int rounds) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const bool latency = argc > 1 && lstrcmpA(argv[1], "latency") == 0;
-    const bool idle = argc > 1 && lstrcmpA(argv[1], "idle") == 0;
-    if (argc > 1 && lstrcmpA(argv[1], "startup") == 0) return measureStartup(argc > 2 ? std::atoi(argv[2]) : 20);
-    if (!latency && !idle) {
-        std::printf("usage: program_bench latency [presses] | idle [seconds] | startup [rounds]\n");
+    const std::string mode = argc > 1 ? argv[1] : "";
+    const int amount = argc > 2 ? std::atoi(argv[2]) : 0;
+    if (mode == "startup") return measureStartup(amount > 0 ? amount : 20);
+    if (mode != "latency" && mode != "storm" && mode != "idle") {
+        std::printf("usage: program_bench latency [presses] | storm [presses] | idle [seconds] | startup [rounds]\n");
         return 2;
     }
-    const int amount = argc > 2 ? std::atoi(argv[2]) : (latency ? 500 : 30);
-
-    TempFolder folder;
-    writeFile(folder.file("jorvel.ini"), benchSettings);
-    installSimulatedJoysticks();
-    setPresent(0, true);
-    Receiver receiver;
-    Program program(folder.path());
-    if (!program.started()) return std::printf("error=jorvel.exe did not start\n"), 1;
-    receiver.takeFocus();
-    if (!waitForQueries(8)) return std::printf("error=no joystick queries\n"), 1;
-    return latency ? measureLatency(receiver, amount) : measureIdle(program, amount);
+    const std::string folder = makeTempFolder();
+    writeFile(folder + "\\jorvel.ini", benchSettings);
+    joysticks().present = 1;
+    Program program(folder);
+    if (program.window == nullptr) return std::printf("error=jorvel.exe did not start\n"), 1;
+    focusReceiver();
+    if (mode == "latency") return measureLatency(amount > 0 ? amount : 500);
+    if (mode == "storm") return measureStorm(amount > 0 ? amount : 1000);
+    return measureIdle(program, amount > 0 ? amount : 30);
 }
