@@ -1,5 +1,5 @@
 # The two commands a fresh machine needs: `make run` and `make test`.
-.PHONY: all setup host windows windows64-product windows-tests reproducible fuzz-build test run dist fuzz bench clean
+.PHONY: all setup host windows windows64-product windows-tests reproducible fuzz-build test run dist fuzz bench pictures clean
 
 # Windows tests run as the i686 product's own build where this kernel runs 32-bit
 # code, otherwise as the same sources built for x86_64 under wine64.
@@ -69,6 +69,10 @@ fuzz: fuzz-build
 # Takes the measured figures and writes them to bench/RESULTS.md.
 bench: windows-tests windows
 	@bench/run $(TEST_PRESET) $(TEST_ARCH)
+
+# Pictures of the dialogs from a run of the real program, into docs/.
+pictures: windows-tests
+	@tools/take-pictures
 
 clean:
 	rm -rf build

@@ -1,5 +1,7 @@
 // What `make run` shows on a machine without a display: the real program, a simulated
 // joystick and a window that receives what the program types.
+// `jorvel_demo pictures` instead opens the dialogs that the documentation shows, one at a
+// time, for tools/take-pictures.
 #include <cstdio>
 #include <sstream>
 
@@ -30,11 +32,54 @@ std::string typedText(const std::string& log) {
     return text;
 }
 
+// Prints where the window lies on the screen and waits for the picture to be taken.
+void showForPicture(const char* name, HWND window) {
+    const DWORD start = GetTickCount();
+    pumpUntil([&] { return GetTickCount() - start >= 300; }); // time to paint
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    std::printf("picture %s %ldx%ld+%ld+%ld\n", name, bounds.right - bounds.left, bounds.bottom - bounds.top,
+                bounds.left, bounds.top);
+    std::fflush(stdout);
+    char answer[8];
+    std::fgets(answer, sizeof answer, stdin);
+}
+
+// The configuration dialog with slot 2 sending "A" for button 3, and in slot 4 button 7
+// just captured and "z" typed; the chooser; the About box.
+int takePictures(const std::string& folder) {
+    writeFile(folder + "\\jorvel.ini",
+              "[Joystick]\r\n0\r\n\r\n[Key Settings]\r\n-1 : -1 , 0\r\n3 : 65 , 1\r\n-1 : -1 , 0\r\n-1 : -1 , 0");
+    joysticks().present = 1;
+    Program program(folder);
+    if (program.window == nullptr) return std::printf("demo: jorvel.exe did not start\n"), 1;
+    program.post(WM_COMMAND, IDM_CONFIGURE);
+    HWND dialog = dialogsWith(IDC_JOYSTICK_LIST).at(0);
+    focus(dialog, IDC_BUTTON_FIELD_4);
+    press(1u << 6);
+    press(0);
+    focus(dialog, IDC_KEY_FIELD_4);
+    typeKey('Z');
+    showForPicture("config-dialog", dialog);
+    PostMessageA(dialog, WM_COMMAND, IDC_CHOOSE_KEY_2, 0);
+    HWND chooser = dialogsWith(IDC_KEY_UP).at(0);
+    showForPicture("special-key-chooser", chooser);
+    endDialog(chooser, IDCANCEL);
+    endDialog(dialog, IDCANCEL);
+    program.post(WM_COMMAND, IDM_ABOUT);
+    HWND about = dialogsWith(IDC_ABOUT_TEXT).at(0);
+    showForPicture("about-box", about);
+    endDialog(about, IDOK);
+    program.post(WM_COMMAND, IDM_EXIT);
+    return program.exitCode() == 0 ? 0 : 1;
+}
+
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
     char folder[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, folder);
+    if (argc > 1 && std::string(argv[1]) == "pictures") return takePictures(folder);
     const std::string settingsPath = std::string(folder) + "\\jorvel.ini";
     writeFile(settingsPath, demoSettings);
     std::printf("demo: jorvel.ini written to %s:\n%s\n\n", folder, demoSettings);

@@ -164,10 +164,13 @@ inline void focus(HWND dialog, int controlId) {
     waitTicks(1);
 }
 
+// Types a key and lets two ticks pass: the program handles its input before its timers,
+// but its posted messages before its input.
 inline void typeKey(BYTE key, bool shift = false) {
     const BYTE keys[] = {VK_SHIFT, key, key, VK_SHIFT};
     for (int i = shift ? 0 : 1; i < (shift ? 4 : 3); ++i)
         keybd_event(keys[i], 0, i < 2 ? 0 : KEYEVENTF_KEYUP, 0);
+    waitTicks(2);
 }
 
 // Ends a dialog with a command and waits for it to go.

@@ -44,6 +44,7 @@ enum Verb {
     Restart, // the shell loses the icon and starts again: the icon must come back
     Viewer,  // the shell's help viewer opens the help file
     FileNow, // the settings file holds what it held at start (arg 0), or what Exit saves (1)
+    Ended,   // the program ended by itself, with code 0
 };
 
 struct Step {
@@ -91,7 +92,7 @@ const Scenario scenarios[] = {
     {"MenuMnemonics", example,
      {{Menu, 'C'}, {Dialog, IDC_JOYSTICK_LIST, "1"}, {End, IDCANCEL}, {Menu, 'A'}, {Dialog, IDC_ABOUT_TEXT, "1"},
       {Focus, IDOK}, {Type, VK_ESCAPE}, {Dialog, IDC_ABOUT_TEXT, "1"}, {End, IDOK}, {Menu, 'H'}, {Viewer},
-      {Menu, 'X'}},
+      {Menu, 'X'}, {Ended}},
      example, HelpFileBesideIt},
     {"EnterCommitsAsOk", example,
      {{Command, IDM_CONFIGURE}, {Dialog, IDC_JOYSTICK_LIST}, {Expect, IDC_JOYSTICK_LIST, "Joystick 1"},
@@ -105,8 +106,8 @@ const Scenario scenarios[] = {
      replaced(example, "4 : 38 , 0", "7 : 90 , 1")},
     {"ColonTypedMarkerKeptButtonEmptiedLettersRefused", example,
      {{Command, IDM_CONFIGURE}, {Dialog, IDC_JOYSTICK_LIST}, {Expect, IDC_KEY_FIELD_4, "::"},
-      {Set, IDC_KEY_FIELD_1, ":"}, {Set, IDC_BUTTON_FIELD_2, ""}, {Focus, IDC_BUTTON_FIELD_3}, {Type, 'X'},
-      {End, IDOK}},
+      {Set, IDC_KEY_FIELD_1, ":"}, {Set, IDC_BUTTON_FIELD_2, ""}, {Focus, IDC_BUTTON_FIELD_1}, {Type, 'X'},
+      {Focus, IDC_BUTTON_FIELD_3}, {Type, 'X'}, {Focus, IDC_BUTTON_FIELD_4}, {Type, 'X'}, {End, IDOK}},
      replaced(replaced(example, "1 : 90 , 0", "1 : 186 , 1"), "2 : 65", "-1 : 65")},
     {"CancelCommitsNothing", example,
      {{Command, IDM_CONFIGURE}, {Dialog, IDC_JOYSTICK_LIST}, {Set, IDC_BUTTON_FIELD_1, "5"},
@@ -166,9 +167,10 @@ TEST_P(Program_, Runs) {
             typeKey(static_cast<BYTE>(step.arg));
             break;
         case Dialog: {
+            // Waits for one to come, then for a second one: each lists the joysticks, 16 queries.
             const size_t expected = *step.text != '\0' ? std::stoul(step.text) : 1;
-            dialogsWith(step.arg, expected != 0 ? 5000 : 0); // one has come
-            waitTicks(3);                                    // and a second one would have
+            dialogsWith(step.arg, expected != 0 ? 5000 : 500);
+            waitTicks(8);
             const std::vector<HWND> found = dialogsWith(step.arg, 0);
             ASSERT_EQ(found.size(), expected);
             if (expected != 0) worked.push_back(found[0]);
@@ -214,6 +216,9 @@ TEST_P(Program_, Runs) {
         }
         case FileNow:
             EXPECT_EQ(readFile(ini), step.arg == 0 ? s.file : s.saved);
+            break;
+        case Ended:
+            EXPECT_EQ(program.exitCode(), 0u);
             break;
         }
     }
