@@ -120,6 +120,7 @@ struct Program {
     }
     ~Program() {
         TerminateProcess(process.hProcess, 1);
+        WaitForSingleObject(process.hProcess, 5000);
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     }
