@@ -31,6 +31,6 @@ extern "C" void WinMainCRTStartup() {
     startup.cb = sizeof startup;
     GetStartupInfoA(&startup);
     const int show = (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : SW_SHOWDEFAULT;
-    ExitProcess(
-        static_cast<UINT>(WinMain(GetModuleHandleA(nullptr), nullptr, argumentsAfterProgramName(GetCommandLineA()), show)));
+    ExitProcess(static_cast<UINT>(
+        WinMain(GetModuleHandleA(nullptr), nullptr, argumentsAfterProgramName(GetCommandLineA()), show)));
 }

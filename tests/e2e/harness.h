@@ -80,7 +80,8 @@ inline std::string keysReceived;
 
 inline LRESULT CALLBACK receiverProc(HWND window, UINT message, WPARAM key, LPARAM lParam) {
     if (message != WM_KEYDOWN && message != WM_KEYUP) return DefWindowProcA(window, message, key, lParam);
-    keysReceived += (keysReceived.empty() ? "" : " ") + std::string(message == WM_KEYUP ? "^" : "v") + std::to_string(key);
+    keysReceived +=
+        (keysReceived.empty() ? "" : " ") + std::string(message == WM_KEYUP ? "^" : "v") + std::to_string(key);
     return 0;
 }
 

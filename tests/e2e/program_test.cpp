@@ -64,6 +64,8 @@ struct Scenario {
     LONG joysticks = 1; // bit n: id n present
 };
 
+// Tables laid out by hand, a row or two a case.
+// clang-format off
 const std::vector<Step> typeZ = {{Press, 0, "1"}, {Press}, {Typed, 0, "v90"}};
 
 const Scenario scenarios[] = {
@@ -117,6 +119,11 @@ const Scenario scenarios[] = {
      {{Command, IDM_CONFIGURE}, {Dialog, IDC_JOYSTICK_LIST}, {Expect, IDC_JOYSTICK_LIST, "Joystick 3"}, {End, IDOK}},
      replaced(example, "]\r\n0", "]\r\n2"), Plain, 0b101},
 };
+// clang-format on
+
+void PrintTo(const Scenario& s, std::ostream* out) {
+    *out << s.name;
+}
 
 class Program_ : public testing::TestWithParam<Scenario> {};
 
@@ -126,14 +133,15 @@ TEST_P(Program_, Runs) {
     joysticks().present = s.joysticks;
     joysticks().masks[0] = 0;
     writeFile(ini, s.file);
-    HANDLE held = CreateFileA(ini.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              0, nullptr);
+    HANDLE held =
+        CreateFileA(ini.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     if (s.found != HeldByAReader) CloseHandle(held);
     if (s.found == JunkWinmmBesideIt) {
         copyProgramTo(programFolder);
         writeFile(programFolder + "\\winmm.dll", "not a DLL: loaded, it would answer for no joystick");
     }
-    if (s.found == HelpFileBesideIt) CopyFileA((exeFolder() + "\\..\\help.chm").c_str(), (folder + "\\help.chm").c_str(), 0);
+    if (s.found == HelpFileBesideIt)
+        CopyFileA((exeFolder() + "\\..\\help.chm").c_str(), (folder + "\\help.chm").c_str(), 0);
     Program program(folder, s.found == JunkWinmmBesideIt ? programFolder : "");
     ASSERT_NE(program.window, nullptr);
     focusReceiver();
@@ -233,11 +241,13 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, Program_, testing::ValuesIn(scenarios),
 
 // Each key of the chooser, chosen for slot 2 and committed: the slot keeps its Shift flag.
 TEST(Chooser, GivesEachKeyItsCode) {
-    const int keys[][2] = {{0, 65}, // Ok with none checked while "Up Arrow" has the focus
-                           {IDC_KEY_UP, 38},       {IDC_KEY_DOWN, 40},    {IDC_KEY_LEFT, 37},   {IDC_KEY_RIGHT, 39},
-                           {IDC_KEY_ALT, 18},      {IDC_KEY_SHIFT, 16},   {IDC_KEY_INSERT, 45}, {IDC_KEY_DELETE, 46},
-                           {IDC_KEY_HOME, 36},     {IDC_KEY_END, 35},     {IDC_KEY_PAGE_UP, 33}, {IDC_KEY_CTRL, 17},
-                           {IDC_KEY_PAGE_DOWN, 34}, {IDC_KEY_ENTER, 13}};
+    // clang-format off
+    const int keys[][2] = {
+        {0, 65}, // Ok with none checked while "Up Arrow" has the focus
+        {IDC_KEY_UP, 38},    {IDC_KEY_DOWN, 40},   {IDC_KEY_LEFT, 37},    {IDC_KEY_RIGHT, 39},     {IDC_KEY_ALT, 18},
+        {IDC_KEY_SHIFT, 16}, {IDC_KEY_INSERT, 45}, {IDC_KEY_DELETE, 46},  {IDC_KEY_HOME, 36},      {IDC_KEY_END, 35},
+        {IDC_KEY_PAGE_UP, 33}, {IDC_KEY_CTRL, 17}, {IDC_KEY_PAGE_DOWN, 34}, {IDC_KEY_ENTER, 13}};
+    // clang-format on
     const std::string folder = makeTempFolder(), ini = folder + "\\jorvel.ini";
     joysticks().present = 1;
     writeFile(ini, example);

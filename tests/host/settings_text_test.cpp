@@ -37,6 +37,10 @@ const TextCase textCases[] = {
      "[Joystick]\r\n7\r\n\r\n[Key Settings]\r\n7 : 7 , 7\r\n7 : 7 , 7\r\n7 : 7 , 7\r\n7 : 7 , 7"},
 };
 
+void PrintTo(const TextCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class SettingsText : public testing::TestWithParam<TextCase> {};
 
 TEST_P(SettingsText, ReadsFieldsUpToTheFirstMismatchAndSavesThem) {
