@@ -133,9 +133,9 @@ TEST_P(Program_, Runs) {
     joysticks().present = s.joysticks;
     joysticks().masks[0] = 0;
     writeFile(ini, s.file);
-    HANDLE held =
-        CreateFileA(ini.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (s.found != HeldByAReader) CloseHandle(held);
+    HANDLE held = s.found != HeldByAReader ? INVALID_HANDLE_VALUE
+                                           : CreateFileA(ini.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                                         nullptr, OPEN_EXISTING, 0, nullptr);
     if (s.found == JunkWinmmBesideIt) {
         copyProgramTo(programFolder);
         writeFile(programFolder + "\\winmm.dll", "not a DLL: loaded, it would answer for no joystick");
@@ -232,7 +232,7 @@ TEST_P(Program_, Runs) {
     }
     if (WaitForSingleObject(program.process.hProcess, 0) == WAIT_TIMEOUT) program.post(WM_COMMAND, IDM_EXIT);
     EXPECT_EQ(program.exitCode(), 0u);
-    if (s.found == HeldByAReader) CloseHandle(held);
+    if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
     EXPECT_EQ(readFile(ini), s.saved);
 }
 
