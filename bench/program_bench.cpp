@@ -4,6 +4,8 @@
 //   program_bench idle [seconds]      CPU time and memory while nothing is pressed
 //   program_bench startup [rounds]    start-up time of jorvel.exe and of the same program
 //                                     linked with the C runtime, interleaved
+//   program_bench absent [seconds]    joystick queries a second while the chosen joystick is
+//                                     unplugged: idle, then with a button field of the dialog focused
 // Prints key=value lines for bench/run; exits non-zero when a figure could not be taken.
 #include <windows.h>
 #include <psapi.h>
@@ -14,6 +16,7 @@
 #include <random>
 #include <vector>
 
+#include "res/resource_ids.h"
 #include "tests/e2e/harness.h"
 
 using namespace e2e;
@@ -141,6 +144,26 @@ int measureIdle(const Program& program, int seconds) {
     return 0;
 }
 
+double queriesPerSecond(int seconds) {
+    const LONG before = joysticks().queries;
+    const LONG64 start = counter();
+    pumpFor(static_cast<DWORD>(seconds) * 1000);
+    return (joysticks().queries - before) / (counterMs(counter() - start) / 1000.0);
+}
+
+// The chosen joystick, id 0, is not connected.
+int measureAbsent(const Program& program, int seconds) {
+    pumpFor(1000); // past start-up
+    std::printf("absent_seconds=%d\nabsent_idle_queries_per_second=%.1f\n", seconds, queriesPerSecond(seconds));
+    program.post(WM_COMMAND, IDM_CONFIGURE);
+    const std::vector<HWND> dialogs = dialogsWith(IDC_JOYSTICK_LIST);
+    if (dialogs.empty()) return std::printf("error=the configuration dialog did not open\n"), 1;
+    focus(dialogs[0], IDC_BUTTON_FIELD_1);
+    pumpFor(1000); // past the dialog's listing of the joysticks
+    std::printf("absent_capturing_queries_per_second=%.1f\n", queriesPerSecond(seconds));
+    return 0;
+}
+
 // From CreateProcessA to the moment the program's hidden main window exists (found by
 // FindWindowExA, polled without sleeping); then the program is ended with WM_CLOSE.
 double startupMs(const std::string& exe, const std::string& workingDir) {
@@ -197,17 +220,19 @@ int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
     const int amount = argc > 2 ? std::atoi(argv[2]) : 0;
     if (mode == "startup") return measureStartup(amount > 0 ? amount : 20);
-    if (mode != "latency" && mode != "storm" && mode != "idle") {
-        std::printf("usage: program_bench latency [presses] | storm [presses] | idle [seconds] | startup [rounds]\n");
+    if (mode != "latency" && mode != "storm" && mode != "idle" && mode != "absent") {
+        std::printf("usage: program_bench latency [presses] | storm [presses] | idle [seconds] | startup [rounds] | "
+                    "absent [seconds]\n");
         return 2;
     }
     const std::string folder = makeTempFolder();
     writeFile(folder + "\\jorvel.ini", benchSettings);
-    joysticks().present = 1;
+    joysticks().present = mode == "absent" ? 0 : 1;
     Program program(folder);
     if (program.window == nullptr) return std::printf("error=jorvel.exe did not start\n"), 1;
     focusReceiver();
     if (mode == "latency") return measureLatency(amount > 0 ? amount : 500);
     if (mode == "storm") return measureStorm(amount > 0 ? amount : 1000);
+    if (mode == "absent") return measureAbsent(program, amount > 0 ? amount : 10);
     return measureIdle(program, amount > 0 ? amount : 30);
 }

@@ -44,3 +44,7 @@ ButtonMaskReading readButtonMask(int32_t joystickId) {
     const MMRESULT result = joyGetPosEx(static_cast<UINT>(joystickId), &info);
     return {result, static_cast<uint32_t>(info.dwButtons)};
 }
+
+uint32_t millisecondClock() {
+    return GetTickCount();
+}
