@@ -57,7 +57,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         handleTrayCommand(window, LOWORD(wParam));
         return 0;
     case WM_TIMER:
-        pressDispatcher.pollTick(mappingSettings);
+        // Every timer but the icon's retry polls, whatever its id.
+        if (wParam == TrayRetryTimer) {
+            addTrayIcon(window);
+        } else {
+            pressDispatcher.pollTick(mappingSettings);
+        }
         return 0;
     case TrayCallbackMessage:
         handleTrayCallback(window, wParam, lParam);

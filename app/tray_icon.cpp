@@ -44,14 +44,25 @@ void showTrayMenu(HWND mainWindow) {
 static_assert(sizeof(void*) != 4 || NOTIFYICONDATAA_V1_SIZE == 88, "the first form of the tray record is 88 bytes");
 
 void addTrayIcon(HWND mainWindow) {
+    // Loaded once and kept: every shell restart adds the icon again.
+    static HICON image = nullptr;
+    if (image == nullptr) {
+        image = static_cast<HICON>(
+            LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+    }
     NOTIFYICONDATAA icon;
     fillIdentity(icon, mainWindow);
     icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     icon.uCallbackMessage = TrayCallbackMessage;
-    icon.hIcon = static_cast<HICON>(
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+    icon.hIcon = image;
     lstrcpynA(icon.szTip, TrayTip, 64);
-    Shell_NotifyIconA(NIM_ADD, &icon);
+    // A shell still busy at sign-in lets the call time out, and an add that timed out may
+    // have landed all the same: so modify first, and keep trying quietly until one succeeds.
+    if (Shell_NotifyIconA(NIM_MODIFY, &icon) || Shell_NotifyIconA(NIM_ADD, &icon)) {
+        KillTimer(mainWindow, TrayRetryTimer);
+    } else {
+        SetTimer(mainWindow, TrayRetryTimer, TrayRetryPeriodMs, nullptr);
+    }
 }
 
 void removeTrayIcon(HWND mainWindow) {
