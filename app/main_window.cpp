@@ -22,8 +22,24 @@ constinit PressDispatcher pressDispatcher(joystickPoller, keySender);
 // Sent to every top-level window when the notification area is re-created.
 UINT taskbarCreatedMessage = 0;
 
+// Elevated, the program would never get TaskbarCreated: it comes from the shell, which
+// runs at a lower integrity level. Windows 7 has the first call, Vista only the second.
+void allowTaskbarCreated(HWND window) {
+    HMODULE user32 = GetModuleHandleA("user32.dll");
+    using AllowForWindow = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+    using AllowForProcess = BOOL(WINAPI*)(UINT, DWORD);
+    if (auto allow = reinterpret_cast<AllowForWindow>(
+            reinterpret_cast<void*>(GetProcAddress(user32, "ChangeWindowMessageFilterEx")))) {
+        allow(window, taskbarCreatedMessage, MSGFLT_ALLOW, nullptr);
+    } else if (auto allowAll = reinterpret_cast<AllowForProcess>(
+                   reinterpret_cast<void*>(GetProcAddress(user32, "ChangeWindowMessageFilter")))) {
+        allowAll(taskbarCreatedMessage, MSGFLT_ADD);
+    }
+}
+
 void create(HWND window) {
     taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
+    allowTaskbarCreated(window);
     if (SetTimer(window, PollTimer, PollPeriodMs, nullptr) == 0) reportTimerFailure(window);
     loadSettings();
     addTrayIcon(window);
