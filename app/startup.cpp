@@ -20,6 +20,23 @@ LPSTR argumentsAfterProgramName(LPSTR line) {
     return line;
 }
 
+// Windows' own libraries load some DLLs by name (themes, text services, the handlers
+// behind ShellExecute), and the standard search tries the exe's folder first: a
+// downloads folder, an unpacked zip. Both calls are bound at run time.
+void searchDllsInSystemFolderOnly() {
+    HMODULE kernel32 = GetModuleHandleA("kernel32.dll");
+    using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
+    using SetDllDirectoryFunction = BOOL(WINAPI*)(LPCSTR);
+    // Missing on Windows 7 and Vista without KB2533623, and on older Windows.
+    const auto systemFolderOnly = reinterpret_cast<SetDefaultDllDirectoriesFunction>(
+        reinterpret_cast<void*>(GetProcAddress(kernel32, "SetDefaultDllDirectories")));
+    if (systemFolderOnly != nullptr && systemFolderOnly(LOAD_LIBRARY_SEARCH_SYSTEM32)) return;
+    // Takes at least the current folder out of the search; missing before XP SP1.
+    const auto dllDirectory = reinterpret_cast<SetDllDirectoryFunction>(
+        reinterpret_cast<void*>(GetProcAddress(kernel32, "SetDllDirectoryA")));
+    if (dllDirectory != nullptr) dllDirectory("");
+}
+
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR arguments, int show);
@@ -27,6 +44,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR arguments, int 
 // Not WINAPI: on i686 that would decorate the name, ld would miss the entry symbol and
 // start the program at the first function of .text.
 extern "C" void WinMainCRTStartup() {
+    searchDllsInSystemFolderOnly();
     STARTUPINFOA startup;
     startup.cb = sizeof startup;
     GetStartupInfoA(&startup);
