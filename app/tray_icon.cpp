@@ -20,7 +20,11 @@ void fillIdentity(NOTIFYICONDATAA& icon, HWND mainWindow) {
 }
 
 void openConfigDialog(HWND mainWindow) {
-    if (ConfigDialogOpen) return;
+    // The dialog has no taskbar button: once covered, this is the only way back to it.
+    if (ConfigDialogOpen) {
+        bringConfigDialogForward();
+        return;
+    }
     if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CONFIG), mainWindow, ConfigDialogProc, 0) ==
         -1) {
         reportDialogFailure(mainWindow);

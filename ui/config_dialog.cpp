@@ -12,6 +12,8 @@ uint8_t ConfigDialogOpen = 0;
 
 namespace {
 
+HWND openDialog = nullptr;
+
 constexpr UINT_PTR CaptureTimer = 1;
 constexpr UINT CapturePeriodMs = 10;
 constexpr char SpecialKeyMarker[] = "::";
@@ -59,6 +61,7 @@ void fillJoystickList(HWND dialog) {
 
 void initialise(HWND dialog) {
     ConfigDialogOpen = 1;
+    openDialog = dialog;
     fillJoystickList(dialog);
 
     dialogWorkingCopy.joystickId = mappingSettings.joystickId;
@@ -159,6 +162,11 @@ void command(HWND dialog, int id, int notification) {
 }
 
 } // namespace
+
+void bringConfigDialogForward() {
+    // A chooser or message box above it is what the user was working in.
+    SetForegroundWindow(GetLastActivePopup(openDialog));
+}
 
 INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {

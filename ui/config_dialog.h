@@ -8,5 +8,8 @@
 // second dialog meanwhile.
 extern uint8_t ConfigDialogOpen;
 
+// Brings the open dialog, or what it has opened above itself, to the foreground.
+void bringConfigDialogForward();
+
 // Dialog 301. Edits the working copy; only Ok commits it to the mapping settings.
 INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
