@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
@@ -26,6 +27,11 @@ inline std::string exeFolder() {
 // WINEDLLOVERRIDES=winmm=n,b is in the Unix environment (Wine reads it only from there).
 inline SimulatedJoysticks& joysticks() {
     static SimulatedJoysticks* state = [] {
+        // On Windows that file is the system's own.
+        if (!GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version")) {
+            std::fputs("e2e: not under Wine: the system folder's winmm.dll is left alone, and nothing runs\n", stderr);
+            std::exit(2);
+        }
         char system[MAX_PATH];
         GetSystemDirectoryA(system, MAX_PATH);
         const std::string to = std::string(system) + "\\winmm.dll";
@@ -85,32 +91,31 @@ inline LRESULT CALLBACK receiverProc(HWND window, UINT message, WPARAM key, LPAR
     return 0;
 }
 
+inline HWND makeWindow(const char* className, WNDPROC procedure, DWORD style) {
+    WNDCLASSA record{};
+    record.lpfnWndProc = procedure;
+    record.lpszClassName = className;
+    RegisterClassA(&record);
+    return CreateWindowExA(0, className, "", style, 600, 40, 320, 200, nullptr, nullptr, nullptr, nullptr);
+}
+
 // A window of this process, given the keyboard focus.
 inline void focusReceiver() {
-    static HWND window = [] {
-        WNDCLASSA record{};
-        record.lpfnWndProc = receiverProc;
-        record.lpszClassName = "JorvelKeyReceiver";
-        RegisterClassA(&record);
-        return CreateWindowExA(0, record.lpszClassName, "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 40, 320, 200,
-                               nullptr, nullptr, nullptr, nullptr);
-    }();
+    static HWND window = makeWindow("JorvelKeyReceiver", receiverProc, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
     SetForegroundWindow(window);
     SetFocus(window);
     pumpUntil([] { return GetForegroundWindow() == window && GetFocus() == window; });
 }
 
-inline bool copyProgramTo(const std::string& folder) {
-    return CopyFileA((exeFolder() + "\\..\\jorvel.exe").c_str(), (folder + "\\jorvel.exe").c_str(), FALSE);
-}
-
-// jorvel.exe run in a working folder, by default from a folder of its own (a help file
-// beside the build would otherwise be found), until it has ticked once.
+// jorvel.exe run in a working folder, from a folder of its own (a help file beside the
+// build would otherwise be found) with a DLL that it must never find by name, until it has
+// ticked once.
 struct Program {
-    explicit Program(const std::string& workingDir, std::string programFolder = {}) {
-        static const std::string ownFolder = makeTempFolder();
-        static const bool copied = copyProgramTo(ownFolder);
-        const std::string exe = (programFolder.empty() ? ownFolder : programFolder) + "\\jorvel.exe";
+    explicit Program(const std::string& workingDir) {
+        static const std::string folder = makeTempFolder(), exe = folder + "\\jorvel.exe";
+        static const bool copied =
+            CopyFileA((exeFolder() + "\\simulated_winmm.dll").c_str(), (folder + "\\probe.dll").c_str(), FALSE) &&
+            CopyFileA((exeFolder() + "\\..\\jorvel.exe").c_str(), exe.c_str(), FALSE);
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         if (copied && CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, workingDir.c_str(),

@@ -7,8 +7,6 @@
 #include "res/resource_ids.h"
 #include "tests/e2e/harness.h"
 
-#include <shellapi.h>
-
 using namespace e2e;
 
 namespace {
@@ -41,10 +39,11 @@ enum Verb {
     Expect,  // control arg's text
     End,     // the worked dialog, with command arg; the one before it is worked again
     Session, // WM_ENDSESSION with arg
-    Restart, // the shell loses the icon and starts again: the icon must come back
-    Viewer,  // the shell's help viewer opens the help file
+    Viewer,  // the shell's help viewer opens the help file, and is closed
     FileNow, // the settings file holds what it held at start (arg 0), or what Exit saves (1)
     Ended,   // the program ended by itself, with code 0
+    Icon,    // the busy shell's requests once it holds the icon (A add, M modify), and no more;
+             // with arg 1, after it restarted, losing the icon
 };
 
 struct Step {
@@ -53,7 +52,27 @@ struct Step {
     const char* text = "";
 };
 
-enum Found { Plain, HeldByAReader, JunkWinmmBesideIt, HelpFileBesideIt };
+enum Found { Plain, HeldByAReader, HelpFileBesideIt, BusyShell };
+
+// Plays a notification area that is still busy: Wine's Shell_NotifyIcon sends each request
+// to the first window of class "Shell_TrayWnd" as WM_COPYDATA, the command in dwData. It
+// refuses its first requests, but an add that it refuses lands all the same, as one that
+// timed out may on Windows.
+struct BusyTray {
+    int refusals = 3;
+    bool hasIcon = false;
+    std::string requests;
+} busyTray;
+
+LRESULT CALLBACK busyTrayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_COPYDATA) return DefWindowProcA(window, message, wParam, lParam);
+    const char request = "AMD"[reinterpret_cast<const COPYDATASTRUCT*>(lParam)->dwData];
+    const bool had = busyTray.hasIcon;
+    busyTray.requests += request;
+    busyTray.hasIcon = request == 'A' || (had && request != 'D');
+    if (busyTray.refusals > 0) return --busyTray.refusals, FALSE;
+    return request == 'A' ? !had : had;
+}
 
 struct Scenario {
     const char* name;
@@ -69,12 +88,10 @@ struct Scenario {
 const std::vector<Step> typeZ = {{Press, 0, "1"}, {Press}, {Typed, 0, "v90"}};
 
 const Scenario scenarios[] = {
-    {"LongFileLoadsItsFirst100BytesAndLosesItsTail", example + tail, typeZ, example},
+    {"LongFileSharedWithAReaderLoadsItsFirst100BytesAndLosesItsTail", example + tail, typeZ, example, HeldByAReader},
     {"ReadStopsAtTheHundredthByte", padded100(), typeZ, replaced(example, "38 , 0", "38 , 1")},
-    {"SaveOver100BytesEmptiesTheFile", "[Joystick]\n-2147483648\n[Key Settings]\n-2147483648:-2147483648,255",
+    {"SaveOver100BytesEmptiesTheFile", "[Joystick]\n0\n[Key Settings]\n-2147483648:-2147483648,255\n-2147483648:-1,0",
      {{Press, 0, "1"}, {Press}, {Typed}}, ""},
-    {"SharedWithAReaderLoadsAndSaves", example + tail, typeZ, example, HeldByAReader},
-    {"AWinmmDllBesideTheProgramIsNotLoaded", example, typeZ, example, JunkWinmmBesideIt},
     {"APressTypesOnceUntilReleasedAndAgainAfter", example,
      {{Press, 0, "2"}, {Press, 0, "2"}, {Typed, 0, "v16 v65 ^16"}, {Press}, {Press, 0, "2"}, {Typed, 0, "v16 v65 ^16"}},
      example},
@@ -85,7 +102,8 @@ const Scenario scenarios[] = {
     {"LogOffSavesUnlessCancelledAndTheProgramRunsOn", example + tail,
      {{Session, FALSE}, {FileNow, 0}, {Session, TRUE}, {FileNow, 1}, {Press, 0, "1"}, {Press}, {Typed, 0, "v90"}},
      example},
-    {"IconComesBackAfterTheShellRestarts", example, {{Restart}}, example},
+    {"IconShownOnceABusyShellTakesItAndAgainAfterItRestarts", example,
+     {{Icon, 0, "MAMAM"}, {Icon, 1, "MAMAMMA"}}, example, BusyShell},
     // Mouse messages 512 move, 513 and 514 left button down and up, 515 double-click, 517 right button up.
     {"OnlyADoubleClickOnTheIconOpensAndOnlyOneDialog", example,
      {{Tray, 1000, "513 514 517 512"}, {Tray, 1001, "515"}, {Dialog, IDC_JOYSTICK_LIST, "0"},
@@ -121,28 +139,24 @@ const Scenario scenarios[] = {
 };
 // clang-format on
 
-void PrintTo(const Scenario& s, std::ostream* out) {
-    *out << s.name;
-}
-
 class Program_ : public testing::TestWithParam<Scenario> {};
 
 TEST_P(Program_, Runs) {
     const Scenario& s = GetParam();
-    const std::string folder = makeTempFolder(), ini = folder + "\\jorvel.ini", programFolder = makeTempFolder();
+    const std::string folder = makeTempFolder(), ini = folder + "\\jorvel.ini";
     joysticks().present = s.joysticks;
     joysticks().masks[0] = 0;
+    joysticks().dllBesideExeLoaded = 0;
     writeFile(ini, s.file);
     HANDLE held = s.found != HeldByAReader ? INVALID_HANDLE_VALUE
                                            : CreateFileA(ini.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                                          nullptr, OPEN_EXISTING, 0, nullptr);
-    if (s.found == JunkWinmmBesideIt) {
-        copyProgramTo(programFolder);
-        writeFile(programFolder + "\\winmm.dll", "not a DLL: loaded, it would answer for no joystick");
-    }
     if (s.found == HelpFileBesideIt)
         CopyFileA((exeFolder() + "\\..\\help.chm").c_str(), (folder + "\\help.chm").c_str(), 0);
-    Program program(folder, s.found == JunkWinmmBesideIt ? programFolder : "");
+    busyTray = {};
+    // Created after Wine's own tray, it comes before it in the Z order.
+    HWND tray = s.found == BusyShell ? makeWindow("Shell_TrayWnd", busyTrayProc, WS_POPUP) : nullptr;
+    Program program(folder);
     ASSERT_NE(program.window, nullptr);
     focusReceiver();
     keysReceived.clear();
@@ -204,46 +218,46 @@ TEST_P(Program_, Runs) {
             program.post(WM_ENDSESSION, step.arg);
             waitTicks(2);
             break;
-        case Restart: {
-            NOTIFYICONDATAA icon{};
-            icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
-            icon.hWnd = program.window;
-            icon.uID = 1000;
-            ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &icon));
-            program.post(RegisterWindowMessageA("TaskbarCreated"));
-            waitTicks(2);
-            EXPECT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &icon));
-            break;
-        }
-        case Viewer: {
+        case Viewer:
             ASSERT_TRUE(pumpUntil([] { return FindWindowA(nullptr, "Jorvel Help") != nullptr; }, 15000));
-            DWORD viewer = 0;
-            GetWindowThreadProcessId(FindWindowA(nullptr, "Jorvel Help"), &viewer);
-            TerminateProcess(OpenProcess(PROCESS_TERMINATE, FALSE, viewer), 0);
+            PostMessageA(FindWindowA(nullptr, "Jorvel Help"), WM_CLOSE, 0, 0);
+            pumpUntil([] { return FindWindowA(nullptr, "Jorvel Help") == nullptr; });
             break;
-        }
         case FileNow:
             EXPECT_EQ(readFile(ini), step.arg == 0 ? s.file : s.saved);
             break;
         case Ended:
             EXPECT_EQ(program.exitCode(), 0u);
             break;
+        case Icon: // retried every 2 s, so 2.5 s show that the retries ended
+            if (step.arg == 1) {
+                busyTray.hasIcon = false;
+                program.post(RegisterWindowMessageA("TaskbarCreated"));
+            }
+            pumpUntil([&] { return busyTray.requests == step.text; }, 10000);
+            pumpUntil([] { return false; }, 2500);
+            EXPECT_EQ(busyTray.requests, step.text);
+            EXPECT_TRUE(busyTray.hasIcon);
+            break;
         }
     }
     if (WaitForSingleObject(program.process.hProcess, 0) == WAIT_TIMEOUT) program.post(WM_COMMAND, IDM_EXIT);
     EXPECT_EQ(program.exitCode(), 0u);
     if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+    if (tray != nullptr) DestroyWindow(tray);
     EXPECT_EQ(readFile(ini), s.saved);
+    EXPECT_EQ(joysticks().dllBesideExeLoaded, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scenarios, Program_, testing::ValuesIn(scenarios),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Each key of the chooser, chosen for slot 2 and committed: the slot keeps its Shift flag.
+// The chooser opens with the focus on the slot's key, or on Ok for a key not in it.
 TEST(Chooser, GivesEachKeyItsCode) {
     // clang-format off
     const int keys[][2] = {
-        {0, 65}, // Ok with none checked while "Up Arrow" has the focus
+        {0, 65}, // Ok with none checked
         {IDC_KEY_UP, 38},    {IDC_KEY_DOWN, 40},   {IDC_KEY_LEFT, 37},    {IDC_KEY_RIGHT, 39},     {IDC_KEY_ALT, 18},
         {IDC_KEY_SHIFT, 16}, {IDC_KEY_INSERT, 45}, {IDC_KEY_DELETE, 46},  {IDC_KEY_HOME, 36},      {IDC_KEY_END, 35},
         {IDC_KEY_PAGE_UP, 33}, {IDC_KEY_CTRL, 17}, {IDC_KEY_PAGE_DOWN, 34}, {IDC_KEY_ENTER, 13}};
@@ -252,12 +266,24 @@ TEST(Chooser, GivesEachKeyItsCode) {
     joysticks().present = 1;
     writeFile(ini, example);
     Program program(folder);
+    int focused = IDOK;
     for (const auto& key : keys) {
         program.post(WM_COMMAND, IDM_CONFIGURE);
         HWND dialog = dialogsWith(IDC_JOYSTICK_LIST).at(0);
         PostMessageA(dialog, WM_COMMAND, IDC_CHOOSE_KEY_2, 0);
         HWND chooser = dialogsWith(IDC_KEY_UP).at(0);
-        if (key[0] != 0) SendDlgItemMessageA(chooser, key[0], BM_CLICK, 0, 0);
+        GUITHREADINFO gui{};
+        gui.cbSize = sizeof gui;
+        GetGUIThreadInfo(GetWindowThreadProcessId(chooser, nullptr), &gui);
+        EXPECT_EQ(gui.hwndFocus, GetDlgItem(chooser, focused)) << key[0];
+        focused = key[0] != 0 ? key[0] : focused;
+        if (key[0] != 0) {
+            SendDlgItemMessageA(chooser, key[0], BM_CLICK, 0, 0);
+        } else { // covered by another window, the chooser over the dialog comes back on a double-click
+            focusReceiver();
+            program.post(WM_USER + 1, 1000, WM_LBUTTONDBLCLK);
+            EXPECT_TRUE(pumpUntil([=] { return GetForegroundWindow() == chooser; }));
+        }
         EXPECT_TRUE(endDialog(chooser, IDOK) && endDialog(dialog, IDOK));
         program.post(WM_ENDSESSION, TRUE);
         waitTicks(2);

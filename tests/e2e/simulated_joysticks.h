@@ -7,6 +7,7 @@ struct SimulatedJoysticks {
     volatile LONG present; // bit n: joystick id n answers
     volatile LONG masks[16];
     volatile LONG queries; // every joyGetPosEx call
+    volatile LONG dllBesideExeLoaded; // a program found probe.dll beside its exe by name
 };
 
 // Created zeroed by whoever comes first; the mapping lives as long as the process.

@@ -7,6 +7,9 @@
 
 extern "C" __declspec(dllexport) MMRESULT WINAPI joyGetPosEx(UINT id, LPJOYINFOEX info) {
     static SimulatedJoysticks* state = mapSimulatedJoysticks();
+    // Asks from inside the program, once, whether its DLL search still tries the exe's folder.
+    static const HMODULE probe = LoadLibraryA("probe.dll");
+    if (probe != nullptr) state->dllBesideExeLoaded = 1;
     InterlockedIncrement(&state->queries);
     if (id >= 16 || info == nullptr || info->dwSize != sizeof(JOYINFOEX)) return JOYERR_PARMS;
     if (!((state->present >> id) & 1)) return JOYERR_UNPLUGGED;
