@@ -15,10 +15,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         run = text[i] >= '0' && text[i] <= '9' ? run + 1 : 0;
         if (run >= 10) return 0;
     }
-    MappingSettings scanned{0, {{0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}}};
+    // Both start at 7, so that a field stored where sscanf stores nothing shows.
+    MappingSettings scanned{7, {{7, 7, 7}, {7, 7, 7}, {7, 7, 7}, {7, 7, 7}}};
     parseSettingsText(text, scanned);
 
-    int v[13] = {};
+    int v[13] = {7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7};
     std::sscanf(text, SettingsTemplate, &v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8], &v[9], &v[10],
                 &v[11], &v[12]);
     for (int i = 0; i < SlotCount; ++i) {
