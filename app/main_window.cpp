@@ -3,6 +3,7 @@
 #include "app/tray_icon.h"
 #include "core/mapping_settings.h"
 #include "core/settings_file.h"
+#include "input/bound_function.h"
 #include "input/joystick_poller.h"
 #include "input/keybd_event_sink.h"
 #include "res/resource_ids.h"
@@ -28,11 +29,9 @@ void allowTaskbarCreated(HWND window) {
     HMODULE user32 = GetModuleHandleA("user32.dll");
     using AllowForWindow = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
     using AllowForProcess = BOOL(WINAPI*)(UINT, DWORD);
-    if (auto allow = reinterpret_cast<AllowForWindow>(
-            reinterpret_cast<void*>(GetProcAddress(user32, "ChangeWindowMessageFilterEx")))) {
+    if (const auto allow = boundFunction<AllowForWindow>(user32, "ChangeWindowMessageFilterEx")) {
         allow(window, taskbarCreatedMessage, MSGFLT_ALLOW, nullptr);
-    } else if (auto allowAll = reinterpret_cast<AllowForProcess>(
-                   reinterpret_cast<void*>(GetProcAddress(user32, "ChangeWindowMessageFilter")))) {
+    } else if (const auto allowAll = boundFunction<AllowForProcess>(user32, "ChangeWindowMessageFilter")) {
         allowAll(taskbarCreatedMessage, MSGFLT_ADD);
     }
 }

@@ -3,6 +3,8 @@
 // instead of in mingw's start-up code, and imports only Windows' own DLLs.
 #include <windows.h>
 
+#include "input/bound_function.h"
+
 namespace {
 
 // What follows the program name, which may be quoted and hold spaces.
@@ -25,15 +27,11 @@ LPSTR argumentsAfterProgramName(LPSTR line) {
 // downloads folder, an unpacked zip. Both calls are bound at run time.
 void searchDllsInSystemFolderOnly() {
     HMODULE kernel32 = GetModuleHandleA("kernel32.dll");
-    using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
-    using SetDllDirectoryFunction = BOOL(WINAPI*)(LPCSTR);
     // Missing on Windows 7 and Vista without KB2533623, and on older Windows.
-    const auto systemFolderOnly = reinterpret_cast<SetDefaultDllDirectoriesFunction>(
-        reinterpret_cast<void*>(GetProcAddress(kernel32, "SetDefaultDllDirectories")));
+    const auto systemFolderOnly = boundFunction<BOOL(WINAPI*)(DWORD)>(kernel32, "SetDefaultDllDirectories");
     if (systemFolderOnly != nullptr && systemFolderOnly(LOAD_LIBRARY_SEARCH_SYSTEM32)) return;
     // Takes at least the current folder out of the search; missing before XP SP1.
-    const auto dllDirectory = reinterpret_cast<SetDllDirectoryFunction>(
-        reinterpret_cast<void*>(GetProcAddress(kernel32, "SetDllDirectoryA")));
+    const auto dllDirectory = boundFunction<BOOL(WINAPI*)(LPCSTR)>(kernel32, "SetDllDirectoryA");
     if (dllDirectory != nullptr) dllDirectory("");
 }
 

@@ -1,6 +1,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include "input/bound_function.h"
 #include "input/joystick_poller.h"
 
 namespace {
@@ -22,7 +23,7 @@ JoyGetPosExFunction bindJoyGetPosEx() {
         winmm = LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     }
     if (winmm == nullptr) return nullptr;
-    return reinterpret_cast<JoyGetPosExFunction>(reinterpret_cast<void*>(GetProcAddress(winmm, "joyGetPosEx")));
+    return boundFunction<JoyGetPosExFunction>(winmm, "joyGetPosEx");
 }
 
 } // namespace
